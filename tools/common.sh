@@ -85,22 +85,28 @@ kalmora_stop_wine() {
 }
 
 KALMORA_XVFB_PID=
-# Uses the caller's display, or starts a private Xvfb on a free number and stops it on exit.
+# Uses the caller's display, or starts a private Xvfb and stops it on exit. Xvfb picks a free
+# display number itself (-displayfd), so runs side by side never share one.
 kalmora_display() {
     if [ -n "${DISPLAY:-}" ]; then
         return 0
     fi
-    local n=90
-    while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do
-        n=$((n + 1))
-    done
-    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    local numberFile
+    numberFile=$(mktemp)
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$numberFile" >/dev/null 2>&1 &
     KALMORA_XVFB_PID=$!
     local i
     for i in $(seq 1 100); do
-        [ -e "/tmp/.X11-unix/X$n" ] && break
+        [ -s "$numberFile" ] && break
         sleep 0.1
     done
+    local n
+    n=$(tr -dc 0-9 <"$numberFile")
+    rm -f "$numberFile"
+    if [ -z "$n" ]; then
+        echo "error: Xvfb did not start" >&2
+        return 1
+    fi
     export DISPLAY=":$n"
     stage "no display given: running on a private Xvfb at $DISPLAY"
 }
