@@ -37,6 +37,20 @@ kalmora_need_packages() {
     }
 }
 
+# Wine names Windows files through the host locale's character set: without a Japanese UTF-8
+# locale every non-ASCII file name fails, although code page 932 itself needs only the name.
+kalmora_need_locale() {
+    locale -a 2>/dev/null | grep -qix 'ja_JP.utf8' && return 0
+    kalmora_need_packages "locales:/usr/share/i18n/locales/ja_JP" || return 1
+    stage "generating the ja_JP.UTF-8 locale"
+    local sudo=
+    [ "$(id -u)" -eq 0 ] || sudo=sudo
+    $sudo localedef -i ja_JP -f UTF-8 ja_JP.UTF-8 || {
+        echo "error: could not generate the ja_JP.UTF-8 locale" >&2
+        return 1
+    }
+}
+
 kalmora_build() {
     stage "configuring in ${KALMORA_BUILD#"$KALMORA_ROOT"/}"
     cmake -S "$KALMORA_ROOT" -B "$KALMORA_BUILD" -G Ninja \
