@@ -1,0 +1,58 @@
+// A folder's Desktop.ini in memory with the folder's background picture and caption colours.
+#include "vela/wx/profile/DesktopProfile.h"
+
+#include <cstring>
+#include <string>
+
+#include "vela/wx/profile/FolderAppearance.h"
+
+namespace vela::wx {
+
+bool CDesktopProfile::LoadFolder(LPCSTR folder) {
+    // Even without a folder the old snapshot goes: a later write-back must never restore one
+    // folder's Desktop.ini after another folder was asked for.
+    if (!folder) {
+        Unbind();
+        return false;
+    }
+    if (!BindFile((std::string(folder) + "\\Desktop.ini").c_str()))
+        return false;
+    if (!LoadAll())
+        return false;
+    iconTextColor = 0;
+    iconTextBackColor = 0xFFFFFFFF;
+    return ReadFolderAppearance(folder, imagePath, MAX_PATH, &iconTextColor, &iconTextBackColor);
+}
+
+bool CDesktopProfile::WriteAppearance(LPCSTR folder, bool includeImage, bool includeTextColor,
+                                      bool includeTextBackColor) {
+    return WriteFolderAppearance(folder, includeImage ? imagePath : nullptr,
+                                 includeTextColor ? &iconTextColor : nullptr,
+                                 includeTextBackColor ? &iconTextBackColor : nullptr);
+}
+
+bool CDesktopProfile::WriteAll(LPCSTR folder) {
+    return WriteAppearance(folder, true, true, true);
+}
+
+bool CDesktopProfile::ClearAppearance(LPCSTR folder) {
+    return ClearFolderAppearance(folder);
+}
+
+void CDesktopProfile::SetImagePath(LPCSTR text) {
+    // A cut never splits a double-byte character.
+    size_t length = 0;
+    while (text && text[length]) {
+        const size_t next = ::IsDBCSLeadByte(static_cast<BYTE>(text[length])) && text[length + 1]
+                                ? length + 2
+                                : length + 1;
+        if (next >= sizeof imagePath)
+            break;
+        length = next;
+    }
+    if (length)
+        std::memcpy(imagePath, text, length);
+    imagePath[length] = '\0';
+}
+
+} // namespace vela::wx

@@ -1,0 +1,41 @@
+// A folder's Desktop.ini in memory with the folder's background picture and caption colours.
+#pragma once
+
+#include <windows.h>
+
+#include "vela/wx/profile/MappedPrivateProfile.h"
+
+namespace vela::wx {
+
+// The appearance fields change only through LoadFolder and the setters; writing the appearance
+// leaves the snapshot as loaded, which is what WriteBack restores.
+class CDesktopProfile : public CMappedPrivateProfile {
+public:
+    CDesktopProfile() = default;
+    ~CDesktopProfile() override = default;
+
+    // Binds to the folder's Desktop.ini and takes the snapshot anew; false, with the appearance
+    // fields as they were, when the file lists no section. No folder, or a Desktop.ini path that
+    // does not fit, leaves the object unbound.
+    bool LoadFolder(LPCSTR folder);
+    // A value not included has its key removed from the file.
+    bool WriteAppearance(LPCSTR folder, bool includeImage, bool includeTextColor,
+                         bool includeTextBackColor);
+    bool WriteAll(LPCSTR folder);
+    bool ClearAppearance(LPCSTR folder);
+
+    // Cut at 259 characters.
+    void SetImagePath(LPCSTR text);
+    LPCSTR GetImagePath() const { return imagePath; }
+    COLORREF GetIconTextColor() const { return iconTextColor; }
+    void SetIconTextColor(COLORREF color) { iconTextColor = color; }
+    COLORREF GetIconTextBackColor() const { return iconTextBackColor; }
+    void SetIconTextBackColor(COLORREF color) { iconTextBackColor = color; }
+
+private:
+    char imagePath[MAX_PATH] = {};
+    COLORREF iconTextColor = 0;
+    COLORREF iconTextBackColor = 0xFFFFFFFF;
+};
+
+} // namespace vela::wx

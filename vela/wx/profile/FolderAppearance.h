@@ -1,0 +1,32 @@
+// A folder's background picture and caption colours in its Desktop.ini.
+#pragma once
+
+#include <windows.h>
+
+namespace vela::wx {
+
+// The section the shell reads a folder's background from.
+inline constexpr char kFolderBackgroundSection[] = "{BE098140-A513-11D0-A3A4-00C04FD706EC}";
+inline constexpr wchar_t kFolderBackgroundSectionW[] = L"{BE098140-A513-11D0-A3A4-00C04FD706EC}";
+
+// The file is the folder text followed by "\Desktop.ini", with no separator added or removed.
+// Each output given is filled; the colours hold on entry the value kept when the file has none.
+// False, with nothing touched, when there is no folder path or the folder cannot be reached.
+bool ReadFolderAppearance(LPCSTR folder, LPSTR image, DWORD imageCapacity, COLORREF* textColor,
+                          COLORREF* textBackColor);
+bool ReadFolderAppearance(LPCWSTR folder, LPWSTR image, DWORD imageCapacity, COLORREF* textColor,
+                          COLORREF* textBackColor);
+
+// A value not given has its key removed; colours are written "0x%0.8x". Attributes=1 is always
+// written, the folder gains the system attribute and Desktop.ini becomes exactly hidden + system.
+// Every step runs; false when there is no folder path or a key write failed.
+bool WriteFolderAppearance(LPCSTR folder, LPCSTR image, const COLORREF* textColor,
+                           const COLORREF* textBackColor);
+bool WriteFolderAppearance(LPCWSTR folder, LPCWSTR image, const COLORREF* textColor,
+                           const COLORREF* textBackColor);
+
+// Removes the whole section; the other sections and every attribute stay.
+bool ClearFolderAppearance(LPCSTR folder);
+bool ClearFolderAppearance(LPCWSTR folder);
+
+} // namespace vela::wx
