@@ -90,6 +90,13 @@ kalmora_wine_prefix() {
             env LC_ALL=ja_JP.UTF-8 wineboot -i >/dev/null 2>&1
             wineserver -w
         fi
+        # Under a bare Xvfb no window manager ever answers, and Wine waits two seconds for one
+        # each time a managed window is hidden; unmanaged windows need no answer.
+        if [ ! -f "$WINEPREFIX/.unmanaged" ]; then
+            env LC_ALL=ja_JP.UTF-8 wine reg add 'HKCU\Software\Wine\X11 Driver' \
+                /v Managed /d N /f >/dev/null 2>&1 &&
+                wineserver -w && touch "$WINEPREFIX/.unmanaged"
+        fi
     ) 9>"$WINEPREFIX.lock"
 }
 
