@@ -1,0 +1,337 @@
+// A dialog from a resource template, bound from WM_INITDIALOG on, and the dialog message map.
+#include "vela/wx/window/DlgBase.h"
+
+namespace vela::wx {
+
+namespace {
+
+// The code RunModal waits on; End with any other code ends the loop.
+constexpr int kRunning = STILL_ACTIVE;
+
+} // namespace
+
+INT_PTR CDlgBase::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_INITDIALOG:
+        // Bound before anything else, so that OnInitDialog already finds the object.
+        Attach(hwnd);
+        ::ShowWindow(hwnd, SW_SHOW);
+        return OnInitDialog(hwnd, wParam, lParam);
+    case WM_DESTROY:
+        OnDestroy(hwnd, wParam, lParam);
+        return 0;
+    case WM_CLOSE: {
+        int r = OnClose(hwnd, wParam, lParam);
+        if (r == 0)
+            ::DestroyWindow(hwnd);
+        return r;
+    }
+    case WM_MOVE:
+        return OnMove(hwnd, wParam, lParam);
+    case WM_SIZE:
+        return OnSize(hwnd, wParam, lParam);
+    case WM_SETFOCUS:
+        return OnSetFocus(hwnd, wParam, lParam);
+    case WM_KILLFOCUS:
+        return OnKillFocus(hwnd, wParam, lParam);
+    case WM_ENABLE:
+        return OnEnable(hwnd, wParam, lParam);
+    case WM_PAINT:
+        return OnPaint(hwnd, wParam, lParam);
+    case WM_QUERYDRAGICON:
+        return OnQueryDragIcon(hwnd, wParam, lParam);
+    case WM_WINDOWPOSCHANGING:
+        return OnWindowPosChanging(hwnd, wParam, lParam);
+    case WM_WINDOWPOSCHANGED:
+        return OnWindowPosChanged(hwnd, wParam, lParam);
+    case WM_DRAWITEM:
+        return OnDrawItem(hwnd, wParam, lParam);
+    case WM_MEASUREITEM:
+        return OnMeasureItem(hwnd, wParam, lParam);
+    case WM_NOTIFY:
+        return OnNotify(hwnd, wParam, lParam);
+    case WM_GETMINMAXINFO:
+        return OnGetMinMaxInfo(hwnd, wParam, lParam);
+    case WM_HELP:
+        return OnHelp(hwnd, wParam, lParam);
+    case WM_NOTIFYFORMAT:
+        return OnNotifyFormat(hwnd, wParam, lParam);
+    case WM_GETICON:
+        return OnGetIcon(hwnd, wParam, lParam);
+    case WM_GETDLGCODE:
+        return OnGetDlgCode(hwnd, wParam, lParam);
+    case WM_KEYDOWN:
+        return OnKeyDown(hwnd, wParam, lParam);
+    case WM_KEYUP:
+        return OnKeyUp(hwnd, wParam, lParam);
+    case WM_CHAR:
+        return OnChar(hwnd, wParam, lParam);
+    case WM_DEADCHAR:
+        return OnDeadChar(hwnd, wParam, lParam);
+    case WM_SYSKEYDOWN:
+        return OnSysKeyDown(hwnd, wParam, lParam);
+    case WM_SYSKEYUP:
+        return OnSysKeyUp(hwnd, wParam, lParam);
+    case WM_COMMAND:
+        return OnCommand(hwnd, wParam, lParam);
+    case WM_SYSCOMMAND:
+        return OnSysCommand(hwnd, wParam, lParam);
+    case WM_TIMER:
+        return OnTimer(hwnd, wParam, lParam);
+    case WM_HSCROLL:
+        return OnHScroll(hwnd, wParam, lParam);
+    case WM_VSCROLL:
+        return OnVScroll(hwnd, wParam, lParam);
+    case WM_INITMENU:
+        return OnInitMenu(hwnd, wParam, lParam);
+    case WM_INITMENUPOPUP:
+        return OnInitMenuPopup(hwnd, wParam, lParam);
+    case WM_MENUSELECT:
+        return OnMenuSelect(hwnd, wParam, lParam);
+    case WM_MENUCHAR:
+        return OnMenuChar(hwnd, wParam, lParam);
+    case WM_DROPFILES:
+        return OnDropFiles(hwnd, wParam, lParam);
+    }
+    return 0;
+}
+
+LRESULT CDlgBase::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    return DialogProc(hwnd, message, wParam, lParam);
+}
+
+BOOL CDlgBase::PreTranslateMessage(MSG* msg) {
+    return ::IsDialogMessageA(handle, msg);
+}
+
+HWND CDlgBase::CreateModeless(HINSTANCE instance, LPCSTR templateName, HWND parent, DLGPROC proc,
+                              LPARAM param) {
+    if (handle)
+        return nullptr;
+    PendingWindow = this;
+    HWND hwnd = ::CreateDialogParamA(instance, templateName, parent, proc, param);
+    PendingWindow = nullptr;
+    if (!hwnd)
+        return nullptr;
+    Attach(hwnd);
+    return hwnd;
+}
+
+HWND CDlgBase::CreateModelessW(HINSTANCE instance, LPCWSTR templateName, HWND parent, DLGPROC proc,
+                               LPARAM param) {
+    if (handle)
+        return nullptr;
+    PendingWindow = this;
+    HWND hwnd = ::CreateDialogParamW(instance, templateName, parent, proc, param);
+    PendingWindow = nullptr;
+    if (!hwnd)
+        return nullptr;
+    Attach(hwnd);
+    return hwnd;
+}
+
+INT_PTR CDlgBase::DoModal(HINSTANCE instance, LPCSTR templateName, HWND parent, DLGPROC proc,
+                          LPARAM param) {
+    if (handle)
+        return 0;
+    PendingWindow = this;
+    INT_PTR result = ::DialogBoxParamA(instance, templateName, parent, proc, param);
+    // A template that could not be loaded never reached WM_INITDIALOG to take the object.
+    PendingWindow = nullptr;
+    return result;
+}
+
+INT_PTR CDlgBase::DoModalW(HINSTANCE instance, LPCWSTR templateName, HWND parent, DLGPROC proc,
+                           LPARAM param) {
+    if (handle)
+        return 0;
+    PendingWindow = this;
+    INT_PTR result = ::DialogBoxParamW(instance, templateName, parent, proc, param);
+    PendingWindow = nullptr;
+    return result;
+}
+
+int CDlgBase::RunModal() {
+    if (!handle)
+        return endCode;
+    MSG msg = {};
+    HWND parent = GetParent();
+    endCode = kRunning;
+    Show(SW_SHOW);
+    ::EnableWindow(parent, FALSE);
+    while (endCode == kRunning && msg.message != WM_QUIT) {
+        // Does not wait: a message sent from elsewhere, handled inside PeekMessage, may call End.
+        while (!::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE) && endCode == kRunning) {
+        }
+        if (::GetMessageA(&msg, nullptr, 0, 0) && !::IsDialogMessageA(handle, &msg)) {
+            ::TranslateMessage(&msg);
+            ::DispatchMessageA(&msg);
+        }
+    }
+    ::DestroyWindow(handle);
+    Detach();
+    ::EnableWindow(parent, TRUE);
+    ::BringWindowToTop(parent);
+    return endCode;
+}
+
+BOOL CDlgBase::End(HWND dialog, int code) {
+    endCode = code;
+    return ::EndDialog(dialog, code);
+}
+
+HWND CDlgBase::GetItem(int id) {
+    return ::GetDlgItem(handle, id);
+}
+
+int CDlgBase::OnDestroy(HWND /*hwnd*/, WPARAM /*wParam*/, LPARAM /*lParam*/) {
+    return 1;
+}
+
+// NFR_ANSI: the controls send their notifications in the 8-bit form.
+int CDlgBase::OnNotifyFormat(HWND /*hwnd*/, WPARAM /*wParam*/, LPARAM /*lParam*/) {
+    return NFR_ANSI;
+}
+
+// Lets the platform put the focus on the first control.
+int CDlgBase::OnInitDialog(HWND /*hwnd*/, WPARAM /*wParam*/, LPARAM /*lParam*/) {
+    return 1;
+}
+
+int CDlgBase::OnCommand(HWND hwnd, WPARAM wParam, LPARAM /*lParam*/) {
+    WORD id = LOWORD(wParam);
+    if (id != IDOK && id != IDCANCEL)
+        return 0;
+    ::SendMessageA(hwnd, WM_CLOSE, 0, 0);
+    return 1;
+}
+
+int CDlgBase::OnMove(HWND /*hwnd*/, WPARAM /*wParam*/, LPARAM /*lParam*/) {
+    return 0;
+}
+
+int CDlgBase::OnSize(HWND /*hwnd*/, WPARAM /*wParam*/, LPARAM /*lParam*/) {
+    return 0;
+}
+
+int CDlgBase::OnSetFocus(HWND /*hwnd*/, WPARAM /*wParam*/, LPARAM /*lParam*/) {
+    return 0;
+}
+
+int CDlgBase::OnKillFocus(HWND /*hwnd*/, WPARAM /*wParam*/, LPARAM /*lParam*/) {
+    return 0;
+}
+
+int CDlgBase::OnEnable(HWND /*hwnd*/, WPARAM /*wParam*/, LPARAM /*lParam*/) {
+    return 0;
+}
+
+int CDlgBase::OnPaint(HWND /*hwnd*/, WPARAM /*wParam*/, LPARAM /*lParam*/) {
+    return 0;
+}
+
+int CDlgBase::OnClose(HWND /*hwnd*/, WPARAM /*wParam*/, LPARAM /*lParam*/) {
+    return 0;
+}
+
+int CDlgBase::OnQueryDragIcon(HWND /*hwnd*/, WPARAM /*wParam*/, LPARAM /*lParam*/) {
+    return 0;
+}
+
+int CDlgBase::OnWindowPosChanging(HWND /*hwnd*/, WPARAM /*wParam*/, LPARAM /*lParam*/) {
+    return 0;
+}
+
+int CDlgBase::OnWindowPosChanged(HWND /*hwnd*/, WPARAM /*wParam*/, LPARAM /*lParam*/) {
+    return 0;
+}
+
+int CDlgBase::OnDrawItem(HWND /*hwnd*/, WPARAM /*wParam*/, LPARAM /*lParam*/) {
+    return 0;
+}
+
+int CDlgBase::OnMeasureItem(HWND /*hwnd*/, WPARAM /*wParam*/, LPARAM /*lParam*/) {
+    return 0;
+}
+
+int CDlgBase::OnNotify(HWND /*hwnd*/, WPARAM /*wParam*/, LPARAM /*lParam*/) {
+    return 0;
+}
+
+int CDlgBase::OnGetMinMaxInfo(HWND /*hwnd*/, WPARAM /*wParam*/, LPARAM /*lParam*/) {
+    return 0;
+}
+
+int CDlgBase::OnHelp(HWND /*hwnd*/, WPARAM /*wParam*/, LPARAM /*lParam*/) {
+    return 0;
+}
+
+int CDlgBase::OnGetIcon(HWND /*hwnd*/, WPARAM /*wParam*/, LPARAM /*lParam*/) {
+    return 0;
+}
+
+int CDlgBase::OnGetDlgCode(HWND /*hwnd*/, WPARAM /*wParam*/, LPARAM /*lParam*/) {
+    return 0;
+}
+
+int CDlgBase::OnKeyDown(HWND /*hwnd*/, WPARAM /*wParam*/, LPARAM /*lParam*/) {
+    return 0;
+}
+
+int CDlgBase::OnKeyUp(HWND /*hwnd*/, WPARAM /*wParam*/, LPARAM /*lParam*/) {
+    return 0;
+}
+
+int CDlgBase::OnChar(HWND /*hwnd*/, WPARAM /*wParam*/, LPARAM /*lParam*/) {
+    return 0;
+}
+
+int CDlgBase::OnDeadChar(HWND /*hwnd*/, WPARAM /*wParam*/, LPARAM /*lParam*/) {
+    return 0;
+}
+
+int CDlgBase::OnSysKeyDown(HWND /*hwnd*/, WPARAM /*wParam*/, LPARAM /*lParam*/) {
+    return 0;
+}
+
+int CDlgBase::OnSysKeyUp(HWND /*hwnd*/, WPARAM /*wParam*/, LPARAM /*lParam*/) {
+    return 0;
+}
+
+int CDlgBase::OnSysCommand(HWND /*hwnd*/, WPARAM /*wParam*/, LPARAM /*lParam*/) {
+    return 0;
+}
+
+int CDlgBase::OnTimer(HWND /*hwnd*/, WPARAM /*wParam*/, LPARAM /*lParam*/) {
+    return 0;
+}
+
+int CDlgBase::OnHScroll(HWND /*hwnd*/, WPARAM /*wParam*/, LPARAM /*lParam*/) {
+    return 0;
+}
+
+int CDlgBase::OnVScroll(HWND /*hwnd*/, WPARAM /*wParam*/, LPARAM /*lParam*/) {
+    return 0;
+}
+
+int CDlgBase::OnInitMenu(HWND /*hwnd*/, WPARAM /*wParam*/, LPARAM /*lParam*/) {
+    return 0;
+}
+
+int CDlgBase::OnInitMenuPopup(HWND /*hwnd*/, WPARAM /*wParam*/, LPARAM /*lParam*/) {
+    return 0;
+}
+
+int CDlgBase::OnMenuSelect(HWND /*hwnd*/, WPARAM /*wParam*/, LPARAM /*lParam*/) {
+    return 0;
+}
+
+int CDlgBase::OnMenuChar(HWND /*hwnd*/, WPARAM /*wParam*/, LPARAM /*lParam*/) {
+    return 0;
+}
+
+int CDlgBase::OnDropFiles(HWND /*hwnd*/, WPARAM /*wParam*/, LPARAM /*lParam*/) {
+    return 0;
+}
+
+} // namespace vela::wx
