@@ -1,0 +1,63 @@
+// The application object: the state of the folder being edited, its operations, the main dialog.
+#pragma once
+
+#include <windows.h>
+
+#include "vela/fnd/Singleton.h"
+#include "vela/wx/profile/DesktopProfile.h"
+#include "vela/wx/shell/PathBuffer.h"
+#include "vela/wx/window/DlgApplication.h"
+
+class CMain : public vela::wx::CDlgApplication, public vela::fnd::CSingleton<CMain, 1> {
+public:
+    CMain();
+
+    bool OnInitInstance() override;
+
+    // WM_INITDIALOG: (HWND focus, LPARAM init)
+    int OnInitDialog(HWND hwnd, WPARAM wParam, LPARAM lParam) override;
+    // WM_COMMAND: (WORD id, WORD code, HWND control)
+    int OnCommand(HWND hwnd, WPARAM wParam, LPARAM lParam) override;
+    // WM_DRAWITEM: (UINT id, DRAWITEMSTRUCT* item)
+    int OnDrawItem(HWND hwnd, WPARAM wParam, LPARAM lParam) override;
+
+    void SetSettingsPath(HINSTANCE module);
+    void ApplyStartFolder(int argc, char** argv);
+    bool LoadSettings();
+    bool SaveSettings();
+    // True when the folder exists and was loaded.
+    bool Refresh();
+    // False, with the changes still pending and the user told, when the folder could not be
+    // written.
+    bool Apply();
+    void Revert();
+    void SetChanged(bool isChanged);
+    void ShowCustomColors(bool custom);
+    void EnableFolderControls(bool enable);
+
+    void ChooseFolder(const char* folder);
+    void TypeFolder();
+
+    CPathBuffer settingsPath;
+    vela::wx::CDesktopProfile profile;
+    bool changed = false;
+    bool defaultColors = false;
+    CPathBuffer folderPath;
+
+private:
+    void ExitWithOk();
+    void ExitWithCancel();
+    void ExitWithCancelButton();
+    void BrowseFolder();
+    void BrowseImage();
+    void TypeImage();
+    void ClearImage();
+    void Preview();
+    void EditColors();
+    void ShowAbout();
+    void SetImageLabel(const char* imagePath);
+    void SetImageChanged();
+    bool AskToSave();
+    void TellWriteFailed();
+    void Repaint();
+};

@@ -1,0 +1,322 @@
+// The real Kalmora.exe, copied into a fresh folder, started and driven from outside as a user
+// would: clicks, keys, typed fields and answers to its questions, checked on disk.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <string>
+
+#include "app/resource.h"
+#include "tests/support/TempDir.h"
+
+namespace {
+
+const char kSection[] = "{BE098140-A513-11D0-A3A4-00C04FD706EC}";
+
+std::string WindowsPath(std::string unixPath) {
+    for (char& c : unixPath)
+        if (c == '/')
+            c = '\\';
+    return "Z:" + unixPath;
+}
+
+class Kalmora {
+public:
+    explicit Kalmora(const test::TempDir& dir) : exe(dir.Sub("Kalmora.exe")) {
+        CopyFileA(WindowsPath(KALMORA_EXE).c_str(), exe.c_str(), FALSE);
+    }
+    ~Kalmora() {
+        if (process.hProcess) {
+            if (WaitForSingleObject(process.hProcess, 0) == WAIT_TIMEOUT)
+                TerminateProcess(process.hProcess, 99);
+            CloseHandle(process.hThread);
+            CloseHandle(process.hProcess);
+        }
+    }
+
+    std::string SettingsPath() const { return exe.substr(0, exe.rfind('\\')) + "\\setup.ini"; }
+
+    // Starts the program and waits for its dialog.
+    bool Start(const std::string& argument = std::string()) {
+        std::string commandLine = "\"" + exe + "\"";
+        if (!argument.empty())
+            commandLine += " \"" + argument + "\"";
+        STARTUPINFOA startup = {};
+        startup.cb = sizeof startup;
+        if (!CreateProcessA(exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
+                            nullptr, &startup, &process))
+            return false;
+        dialog = WaitForWindow("Kalmora");
+        if (!dialog)
+            return false;
+        // The dialog shows before its WM_INITDIALOG has filled the fields.
+        Settle();
+        return true;
+    }
+
+    // A visible top-level window of the program with that caption, waited for.
+    HWND WaitForWindow(const std::string& caption) {
+        for (int i = 0; i < 200; ++i) {
+            Search search = {process.dwProcessId, caption, nullptr, nullptr};
+            EnumWindows(FindByCaption, reinterpret_cast<LPARAM>(&search));
+            if (search.found)
+                return search.found;
+            Sleep(50);
+        }
+        return nullptr;
+    }
+
+    // A visible top-level window of the program other than its dialog, waited for.
+    HWND WaitForOtherWindow() {
+        for (int i = 0; i < 200; ++i) {
+            Search search = {process.dwProcessId, std::string(), nullptr, dialog};
+            EnumWindows(FindOther, reinterpret_cast<LPARAM>(&search));
+            if (search.found)
+                return search.found;
+            Sleep(50);
+        }
+        return nullptr;
+    }
+
+    HWND Item(int id) const { return GetDlgItem(dialog, id); }
+    bool Enabled(int id) const { return IsWindowEnabled(Item(id)) != FALSE; }
+    std::string Caption() const { return Text(dialog); }
+
+    // WM_GETTEXT itself: GetWindowText on another process's window answers only the caption
+    // kept by the system, which an edit control does not keep up to date.
+    static std::string Text(HWND hwnd) {
+        char text[MAX_PATH * 2] = "";
+        SendMessageTimeoutA(hwnd, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text),
+                            SMTO_BLOCK, 5000, nullptr);
+        return text;
+    }
+
+    // A click whose work is done when this returns.
+    static void Click(HWND button) {
+        SendMessageTimeoutA(button, BM_CLICK, 0, 0, SMTO_BLOCK, 5000, nullptr);
+    }
+    void Click(int id) { Click(Item(id)); }
+    // A click that opens a modal window, or that must follow input posted before it.
+    static void Press(HWND button) { PostMessageA(button, BM_CLICK, 0, 0); }
+    void Press(int id) { Press(Item(id)); }
+
+    // A menu item chosen with the mouse reaches the dialog as this command.
+    void Menu(int id) { PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, 0), 0); }
+
+    static void Key(HWND target, UINT vk) {
+        PostMessageA(target, WM_KEYDOWN, vk, 1);
+        PostMessageA(target, WM_KEYUP, vk, 0xC0000001);
+    }
+
+    // Clicks into the field, replaces its text, and leaves it with Tab.
+    void Type(int id, const std::string& text) {
+        HWND field = Item(id);
+        PostMessageA(field, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
+        PostMessageA(field, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
+        WaitUntil([&] { return Focus() == field; });
+        SendMessageTimeoutA(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()),
+                            SMTO_BLOCK, 5000, nullptr);
+        Key(field, VK_TAB);
+        WaitUntil([&] { return Focus() != field; });
+        Settle();
+    }
+
+    HWND Focus() const {
+        GUITHREADINFO info = {};
+        info.cbSize = sizeof info;
+        GetGUIThreadInfo(process.dwThreadId, &info);
+        return info.hwndFocus;
+    }
+
+    template <class Condition>
+    static bool WaitUntil(Condition condition) {
+        for (int i = 0; i < 200; ++i) {
+            if (condition())
+                return true;
+            Sleep(25);
+        }
+        return false;
+    }
+
+    // Answers the question box of that caption with one of its buttons.
+    bool Answer(const std::string& caption, int button) {
+        HWND box = WaitForWindow(caption);
+        if (!box)
+            return false;
+        // Posted, and waited out: a message sent now could still be taken by the box's own
+        // loop, before the question returns to the code that asked it.
+        Press(GetDlgItem(box, button));
+        if (!WaitUntil([&] { return !IsWindow(box); }))
+            return false;
+        Settle();
+        return true;
+    }
+
+    // Returns once the program is back in its message loop: a message sent from another
+    // thread is taken only there (or in a modal loop), never in the middle of a handler.
+    void Settle() { SendMessageTimeoutA(dialog, WM_NULL, 0, 0, SMTO_BLOCK, 5000, nullptr); }
+
+    // The exit code once the program has ended, or 259 (still active) after the wait.
+    DWORD WaitForExit() {
+        WaitForSingleObject(process.hProcess, 20000);
+        DWORD code = STILL_ACTIVE;
+        GetExitCodeProcess(process.hProcess, &code);
+        return code;
+    }
+
+    HWND dialog = nullptr;
+
+private:
+    struct Search {
+        DWORD pid;
+        std::string caption;
+        HWND found;
+        HWND except;
+    };
+
+    static BOOL CALLBACK FindOther(HWND hwnd, LPARAM lParam) {
+        auto* search = reinterpret_cast<Search*>(lParam);
+        DWORD pid = 0;
+        GetWindowThreadProcessId(hwnd, &pid);
+        if (pid == search->pid && IsWindowVisible(hwnd) && hwnd != search->except) {
+            search->found = hwnd;
+            return FALSE;
+        }
+        return TRUE;
+    }
+
+    static BOOL CALLBACK FindByCaption(HWND hwnd, LPARAM lParam) {
+        auto* search = reinterpret_cast<Search*>(lParam);
+        DWORD pid = 0;
+        GetWindowThreadProcessId(hwnd, &pid);
+        if (pid == search->pid && IsWindowVisible(hwnd) && Text(hwnd) == search->caption) {
+            search->found = hwnd;
+            return FALSE;
+        }
+        return TRUE;
+    }
+
+    std::string exe;
+    PROCESS_INFORMATION process = {};
+};
+
+std::string Key(const std::string& ini, const char* section, const char* key) {
+    char value[MAX_PATH] = "";
+    GetPrivateProfileStringA(section, key, "<none>", value, MAX_PATH, ini.c_str());
+    return value;
+}
+
+class KalmoraExe : public ::testing::Test {
+protected:
+    std::string Ini() const { return folder + "\\Desktop.ini"; }
+
+    test::TempDir dir;
+    std::string folder = dir.MakeDir("写真");
+    std::string picture = dir.WriteFile("sky.bmp", "BM");
+    Kalmora kalmora{dir};
+};
+
+} // namespace
+
+TEST_F(KalmoraExe, FirstStartWithoutSettingsThenEscape) {
+    ASSERT_TRUE(kalmora.Start());
+    EXPECT_EQ(kalmora.Caption(), "Kalmora");
+    EXPECT_EQ(Kalmora::Text(kalmora.Item(IDC_FOLDER)), "");
+    EXPECT_FALSE(kalmora.Enabled(IDOK));
+    EXPECT_FALSE(kalmora.Enabled(IDC_IMAGE));
+    Kalmora::Key(kalmora.Item(IDC_FOLDER), VK_ESCAPE);
+    EXPECT_EQ(kalmora.WaitForExit(), 0u);
+    EXPECT_EQ(Key(kalmora.SettingsPath(), "Kalmora", "Open"), "");
+    EXPECT_NE(Key(kalmora.SettingsPath(), "Kalmora", "WNDPLACEMENT"), "<none>");
+}
+
+TEST_F(KalmoraExe, PictureAndColoursFromTheScrollBarsThenOk) {
+    ASSERT_TRUE(kalmora.Start(folder));
+    EXPECT_EQ(kalmora.Caption(), "Kalmora");
+    EXPECT_EQ(Kalmora::Text(kalmora.Item(IDC_FOLDER)), folder);
+    kalmora.Type(IDC_IMAGE, picture);
+    EXPECT_TRUE(kalmora.Enabled(IDOK));
+
+    kalmora.Press(IDC_CHANGE_COLORS);
+    HWND colours = kalmora.WaitForWindow("テキストカラーの設定");
+    ASSERT_TRUE(colours);
+    // Clicks on the bars' page areas: text red +10 twice, background blue +10.
+    for (int bar : {IDC_TEXT_RED, IDC_TEXT_RED, IDC_BACK_BLUE})
+        PostMessageA(colours, WM_HSCROLL, SB_PAGERIGHT,
+                     reinterpret_cast<LPARAM>(GetDlgItem(colours, bar)));
+    Kalmora::Press(GetDlgItem(colours, IDOK));
+    EXPECT_TRUE(Kalmora::WaitUntil([&] { return !IsWindow(colours); }));
+    kalmora.Settle();
+    kalmora.Click(IDOK);
+    EXPECT_EQ(kalmora.WaitForExit(), 0u);
+
+    EXPECT_EQ(Key(Ini(), kSection, "IconArea_Image"), picture);
+    EXPECT_EQ(Key(Ini(), kSection, "IconArea_Text"), "0x00000014");
+    // No background key before: the rows opened at 255, 255, 255 and blue could not rise.
+    EXPECT_EQ(Key(Ini(), kSection, "IconArea_TextBackground"), "0x00ffffff");
+    EXPECT_EQ(Key(Ini(), kSection, "Attributes"), "1");
+    EXPECT_EQ(Key(kalmora.SettingsPath(), "Kalmora", "Open"), folder);
+}
+
+TEST_F(KalmoraExe, ApplyRevertAndTheCancelButton) {
+    std::string original = "[.ShellClassInfo]\r\nInfoTip=Holiday\r\n";
+    std::ofstream(Ini(), std::ios::binary) << original;
+    ASSERT_TRUE(kalmora.Start(folder));
+    kalmora.Type(IDC_IMAGE, picture);
+    kalmora.Click(IDC_APPLY);
+    EXPECT_EQ(Key(Ini(), kSection, "IconArea_Image"), picture);
+    EXPECT_FALSE(kalmora.Enabled(IDC_APPLY));
+
+    kalmora.Menu(IDM_REVERT);
+    ASSERT_TRUE(kalmora.Answer(folder, IDYES));
+    EXPECT_EQ(Key(Ini(), kSection, "IconArea_Image"), "<none>");
+    EXPECT_EQ(Key(Ini(), ".ShellClassInfo", "InfoTip"), "Holiday");
+
+    kalmora.Type(IDC_IMAGE, picture);
+    kalmora.Click(IDC_CANCEL_BUTTON);
+    EXPECT_EQ(kalmora.WaitForExit(), 0u);
+    EXPECT_EQ(Key(Ini(), kSection, "IconArea_Image"), "<none>");
+    EXPECT_EQ(Key(kalmora.SettingsPath(), "Kalmora", "Open"), folder);
+}
+
+TEST_F(KalmoraExe, EscapeWithPendingChangesAnsweredYes) {
+    ASSERT_TRUE(kalmora.Start(folder));
+    kalmora.Type(IDC_IMAGE, picture);
+    Kalmora::Key(kalmora.Item(IDC_FOLDER), VK_ESCAPE);
+    ASSERT_TRUE(kalmora.Answer("保存", IDYES));
+    EXPECT_EQ(kalmora.WaitForExit(), 0u);
+    EXPECT_EQ(Key(Ini(), kSection, "IconArea_Image"), picture);
+    EXPECT_EQ(Key(kalmora.SettingsPath(), "Kalmora", "Open"), folder);
+}
+
+TEST_F(KalmoraExe, TheCloseBoxLeavesWithoutWriting) {
+    ASSERT_TRUE(kalmora.Start(folder));
+    kalmora.Type(IDC_IMAGE, picture);
+    PostMessageA(kalmora.dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
+    EXPECT_EQ(kalmora.WaitForExit(), 0u);
+    EXPECT_FALSE(test::Exists(Ini()));
+    EXPECT_FALSE(test::Exists(kalmora.SettingsPath()));
+}
+
+TEST_F(KalmoraExe, AnArgumentThatNamesNothingIsIgnored) {
+    WritePrivateProfileStringA("Kalmora", "Open", folder.c_str(), kalmora.SettingsPath().c_str());
+    ASSERT_TRUE(kalmora.Start(dir.Sub("nowhere")));
+    EXPECT_EQ(Kalmora::Text(kalmora.Item(IDC_FOLDER)), folder);
+    EXPECT_TRUE(kalmora.Enabled(IDC_IMAGE));
+    kalmora.Click(IDC_CANCEL_BUTTON);
+    EXPECT_EQ(kalmora.WaitForExit(), 0u);
+}
+
+// The About box's DLLs are loaded only when it is first asked for: F2 must still bring it up.
+TEST_F(KalmoraExe, F2ShowsTheAboutBox) {
+    ASSERT_TRUE(kalmora.Start());
+    Kalmora::Key(kalmora.Item(IDC_FOLDER), VK_F2);
+    HWND about = kalmora.WaitForOtherWindow();
+    ASSERT_TRUE(about);
+    EXPECT_NE(Kalmora::Text(about).find("Kalmora"), std::string::npos) << Kalmora::Text(about);
+    Kalmora::Press(GetDlgItem(about, IDOK));
+    EXPECT_TRUE(Kalmora::WaitUntil([&] { return !IsWindow(about); }));
+    kalmora.Click(IDC_CANCEL_BUTTON);
+    EXPECT_EQ(kalmora.WaitForExit(), 0u);
+}

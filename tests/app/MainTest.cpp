@@ -1,0 +1,317 @@
+// The main dialog in process: start-up, the apply table, revert, the image and folder rules,
+// the exit sequences and what each leaves on disk.
+#include "tests/app/AppFixture.h"
+
+#include "app/resource.h"
+
+namespace {
+
+const char kSection[] = "[{BE098140-A513-11D0-A3A4-00C04FD706EC}]\r\n";
+
+std::string CustomIni(const std::string& image) {
+    return std::string("[.ShellClassInfo]\r\nIconResource=a.dll,3\r\n") + kSection +
+           "IconArea_Image=" + image + "\r\nAttributes=1\r\nIconArea_Text=0x00112233\r\n" +
+           "IconArea_TextBackground=0x00445566\r\n";
+}
+
+} // namespace
+
+TEST_F(AppTest, StartsWithNoSettingsInTheNoFolderState) {
+    Start();
+    EXPECT_EQ(Caption(), "Kalmora");
+    EXPECT_EQ(Text(IDC_FOLDER), "");
+    EXPECT_TRUE(IsWindowVisible(dialog));
+    for (int id : {IDC_IMAGE, IDC_BROWSE_IMAGE, IDC_NO_IMAGE, IDC_PREVIEW, IDC_CHANGE_COLORS,
+                   IDC_DEFAULT_COLORS, IDOK, IDC_APPLY})
+        EXPECT_FALSE(Enabled(id)) << id;
+    for (int id : {IDC_FOLDER, IDC_BROWSE_FOLDER, IDC_CANCEL_BUTTON})
+        EXPECT_TRUE(Enabled(id)) << id;
+    EXPECT_FALSE(MenuEnabled(IDC_APPLY));
+    EXPECT_FALSE(MenuEnabled(IDM_REVERT));
+    EXPECT_TRUE(MenuEnabled(IDM_REFRESH));
+    EXPECT_FALSE(Visible(IDC_TEXT_SWATCH));
+    EXPECT_EQ(Text(IDC_IMAGE_LABEL), "フォルダの背景画像 : ");
+    EXPECT_EQ(CMain::GetInstance(0), app.get());
+
+    Command(IDCANCEL);
+    EXPECT_FALSE(DialogAlive());
+    char open[MAX_PATH] = "unread";
+    GetPrivateProfileStringA("Kalmora", "Open", "missing", open, MAX_PATH, app->settingsPath);
+    EXPECT_STREQ(open, "");
+    WINDOWPLACEMENT placement = {};
+    EXPECT_TRUE(GetPrivateProfileStructA("Kalmora", "WNDPLACEMENT", &placement, sizeof placement,
+                                         app->settingsPath));
+}
+
+TEST_F(AppTest, LoadsTheRememberedFolderAndShowsItsAppearance) {
+    WriteDesktopIni(CustomIni(picture));
+    Start(folder);
+    EXPECT_EQ(Caption(), "Kalmora");
+    EXPECT_EQ(Text(IDC_FOLDER), folder);
+    EXPECT_EQ(Text(IDC_IMAGE), picture);
+    EXPECT_EQ(Text(IDC_IMAGE_LABEL), "フォルダの背景画像 : picture.bmp");
+    EXPECT_TRUE(Visible(IDC_TEXT_SWATCH));
+    EXPECT_TRUE(Visible(IDC_BACK_SWATCH));
+    EXPECT_FALSE(Visible(IDC_TEXT_DEFAULT));
+    EXPECT_FALSE(Enabled(IDOK));
+    EXPECT_TRUE(Enabled(IDC_CHANGE_COLORS));
+    EXPECT_EQ(app->profile.GetIconTextColor(), 0x00112233u);
+    EXPECT_EQ(app->profile.GetIconTextBackColor(), 0x00445566u);
+}
+
+TEST_F(AppTest, OneColourKeyAloneCountsAsDefaultColours) {
+    WriteDesktopIni(std::string(kSection) + "IconArea_Text=0x00112233\r\n");
+    Start(folder);
+    EXPECT_TRUE(app->defaultColors);
+    EXPECT_TRUE(Visible(IDC_TEXT_DEFAULT));
+    EXPECT_FALSE(Visible(IDC_TEXT_SWATCH));
+    Type(IDC_IMAGE, picture);
+    Command(IDC_APPLY);
+    EXPECT_FALSE(HasKey("IconArea_Text"));
+    EXPECT_EQ(ReadKey("IconArea_Image"), picture);
+}
+
+struct ApplyCase {
+    bool defaultColors;
+    bool imageExists;
+    bool sectionKept;
+    bool imageKey;
+    bool colourKeys;
+};
+
+class ApplyTableTest : public AppTest, public ::testing::WithParamInterface<ApplyCase> {};
+
+TEST_P(ApplyTableTest, WritesByColoursAndImage) {
+    const ApplyCase& c = GetParam();
+    WriteDesktopIni(CustomIni("old.bmp"));
+    Start(folder);
+    if (c.defaultColors)
+        Command(IDC_DEFAULT_COLORS);
+    Type(IDC_IMAGE, c.imageExists ? picture : dir.Sub("missing.bmp"));
+    EXPECT_TRUE(Enabled(IDOK));
+    Command(IDC_APPLY);
+
+    EXPECT_FALSE(Enabled(IDOK));
+    EXPECT_FALSE(Enabled(IDC_APPLY));
+    EXPECT_FALSE(app->changed);
+    EXPECT_EQ(HasKey("Attributes"), c.sectionKept);
+    EXPECT_EQ(HasKey("IconArea_Image"), c.imageKey);
+    EXPECT_EQ(HasKey("IconArea_Text"), c.colourKeys);
+    EXPECT_EQ(HasKey("IconArea_TextBackground"), c.colourKeys);
+    if (c.colourKeys) {
+        EXPECT_EQ(ReadKey("IconArea_Text"), "0x00112233");
+        EXPECT_EQ(ReadKey("IconArea_TextBackground"), "0x00445566");
+    }
+    // The field keeps what was typed, existing or not.
+    EXPECT_EQ(Text(IDC_IMAGE), c.imageExists ? picture : dir.Sub("missing.bmp"));
+    char other[MAX_PATH] = "";
+    GetPrivateProfileStringA(".ShellClassInfo", "IconResource", "", other, MAX_PATH,
+                             DesktopIniPath().c_str());
+    EXPECT_STREQ(other, "a.dll,3");
+}
+
+INSTANTIATE_TEST_SUITE_P(Apply, ApplyTableTest,
+                         ::testing::Values(ApplyCase{true, false, false, false, false},
+                                           ApplyCase{true, true, true, true, false},
+                                           ApplyCase{false, false, true, false, true},
+                                           ApplyCase{false, true, true, true, true}));
+
+TEST_F(AppTest, ApplyMarksTheFolderAndFileForTheShell) {
+    Start(folder);
+    Type(IDC_IMAGE, picture);
+    Command(IDC_APPLY);
+    EXPECT_EQ(ReadKey("Attributes"), "1");
+    EXPECT_TRUE(GetFileAttributesA(folder.c_str()) & FILE_ATTRIBUTE_SYSTEM);
+    // Wine adds FILE_ATTRIBUTE_ARCHIVE to every plain file; the bits set here are checked.
+    DWORD attributes = GetFileAttributesA(DesktopIniPath().c_str());
+    EXPECT_EQ(attributes &
+                  (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_READONLY),
+              DWORD(FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM));
+}
+
+TEST_F(AppTest, RevertWritesBackTheFileAsLoaded) {
+    const std::string original = CustomIni("old.bmp");
+    WriteDesktopIni(original);
+    Start(folder);
+    Type(IDC_IMAGE, picture);
+    Command(IDC_APPLY);
+    ASSERT_EQ(ReadKey("IconArea_Image"), picture);
+    {
+        BoxAnswerer no(IDNO);
+        Command(IDM_REVERT);
+        ASSERT_EQ(no.boxes.size(), 1u);
+        EXPECT_EQ(no.boxes[0].text, "設定ファイルを起動時の状態に戻します。\nよろしいですか？");
+        EXPECT_EQ(no.boxes[0].caption, folder);
+    }
+    EXPECT_EQ(ReadKey("IconArea_Image"), picture);
+    {
+        BoxAnswerer yes(IDYES);
+        Command(IDM_REVERT);
+        EXPECT_EQ(yes.boxes.size(), 1u);
+    }
+    EXPECT_EQ(test::ReadFileBytes(DesktopIniPath()), original);
+    EXPECT_EQ(Text(IDC_IMAGE), "old.bmp");
+}
+
+TEST_F(AppTest, RevertOfAFolderWithoutDesktopIniDeletesIt) {
+    Start(folder);
+    Type(IDC_IMAGE, picture);
+    Command(IDC_APPLY);
+    ASSERT_TRUE(test::Exists(DesktopIniPath()));
+    BoxAnswerer yes(IDYES);
+    Command(IDM_REVERT);
+    EXPECT_FALSE(test::Exists(DesktopIniPath()));
+}
+
+TEST_F(AppTest, TheImageRuleDecidesTheChangedState) {
+    Start(folder);
+    Command(IDC_DEFAULT_COLORS);
+    EXPECT_TRUE(Enabled(IDOK));
+    // The profile's image is empty already: clearing it again leaves nothing pending.
+    Command(IDC_NO_IMAGE);
+    EXPECT_FALSE(Enabled(IDOK));
+    EXPECT_FALSE(Enabled(IDC_APPLY));
+    EXPECT_FALSE(MenuEnabled(IDC_APPLY));
+
+    SetDlgItemTextA(dialog, IDC_IMAGE, picture.c_str());
+    Command(IDC_IMAGE, EN_CHANGE);
+    EXPECT_FALSE(Enabled(IDOK));
+    Command(IDC_IMAGE, EN_KILLFOCUS);
+    EXPECT_TRUE(Enabled(IDOK));
+    EXPECT_TRUE(MenuEnabled(IDC_APPLY));
+    // Typing leaves the label alone.
+    EXPECT_EQ(Text(IDC_IMAGE_LABEL), "フォルダの背景画像 : ");
+}
+
+TEST_F(AppTest, TypedMissingFolderAsksAndWritesThePreviousFolder) {
+    for (int answer : {IDYES, IDNO}) {
+        test::TempDir other;
+        folder = other.MakeDir("Folder");
+        app.reset();
+        Start(folder);
+        Type(IDC_IMAGE, picture);
+        BoxAnswerer box(answer);
+        Type(IDC_FOLDER, other.Sub("nowhere"));
+        ASSERT_EQ(box.boxes.size(), 1u);
+        EXPECT_EQ(box.boxes[0].text, "設定が変更されています。\n変更点を保存しますか？");
+        EXPECT_EQ(box.boxes[0].caption, "保存");
+        EXPECT_EQ(HasKey("IconArea_Image"), answer == IDYES);
+        EXPECT_EQ(std::string(app->folderPath), other.Sub("nowhere"));
+        EXPECT_EQ(Caption(), "Kalmora");
+        EXPECT_FALSE(Enabled(IDC_IMAGE));
+        EXPECT_FALSE(Enabled(IDOK));
+        DestroyWindow(dialog);
+        Pump();
+    }
+}
+
+TEST_F(AppTest, TypedExistingFolderLoadsItAndNamesTheCaption) {
+    std::string second = dir.MakeDir("Second");
+    Start(folder);
+    Command(IDC_DEFAULT_COLORS);
+    BoxAnswerer never(IDYES);
+    Type(IDC_FOLDER, second);
+    EXPECT_TRUE(never.boxes.empty());
+    EXPECT_EQ(Caption(), "Second");
+    EXPECT_FALSE(Enabled(IDOK));
+    EXPECT_TRUE(Enabled(IDC_IMAGE));
+}
+
+TEST_F(AppTest, RefreshWithNoFolderKeepsTheNoFolderState) {
+    Start();
+    Command(IDM_REFRESH);
+    EXPECT_FALSE(Enabled(IDC_IMAGE));
+    Type(IDC_FOLDER, folder);
+    EXPECT_TRUE(Enabled(IDC_IMAGE));
+    EXPECT_EQ(Caption(), "Folder");
+}
+
+TEST_F(AppTest, OkAppliesSavesAndCloses) {
+    Start(folder);
+    Type(IDC_IMAGE, picture);
+    Command(IDOK);
+    EXPECT_FALSE(DialogAlive());
+    EXPECT_EQ(ReadKey("IconArea_Image"), picture);
+    char open[MAX_PATH] = "";
+    GetPrivateProfileStringA("Kalmora", "Open", "", open, MAX_PATH, app->settingsPath);
+    EXPECT_EQ(std::string(open), folder);
+}
+
+TEST_F(AppTest, EscapeAsksOnlyWhileChangesArePending) {
+    Start(folder);
+    Type(IDC_IMAGE, picture);
+    BoxAnswerer no(IDNO);
+    Command(IDCANCEL);
+    EXPECT_EQ(no.boxes.size(), 1u);
+    EXPECT_FALSE(DialogAlive());
+    EXPECT_FALSE(test::Exists(DesktopIniPath()));
+    EXPECT_TRUE(test::Exists(std::string(app->settingsPath)));
+}
+
+TEST_F(AppTest, CancelButtonSavesSettingsAndDropsChanges) {
+    Start(folder);
+    Type(IDC_IMAGE, picture);
+    BoxAnswerer never(IDYES);
+    Command(IDC_CANCEL_BUTTON);
+    EXPECT_TRUE(never.boxes.empty());
+    EXPECT_FALSE(DialogAlive());
+    EXPECT_FALSE(test::Exists(DesktopIniPath()));
+    EXPECT_TRUE(test::Exists(std::string(app->settingsPath)));
+}
+
+TEST_F(AppTest, CloseBoxWritesNothing) {
+    Start(folder);
+    const std::string settings = test::ReadFileBytes(app->settingsPath.c_str());
+    Type(IDC_IMAGE, picture);
+    BoxAnswerer never(IDYES);
+    SendMessageA(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
+    Pump();
+    EXPECT_TRUE(never.boxes.empty());
+    EXPECT_FALSE(DialogAlive());
+    EXPECT_FALSE(test::Exists(DesktopIniPath()));
+    EXPECT_EQ(test::ReadFileBytes(app->settingsPath.c_str()), settings);
+}
+
+// A folder named Desktop.ini stands where the file should be: every write to it fails.
+TEST_F(AppTest, FailedApplyKeepsTheChangesAndTellsTheUser) {
+    Start(folder);
+    const std::string settings = test::ReadFileBytes(app->settingsPath.c_str());
+    CreateDirectoryA(DesktopIniPath().c_str(), nullptr);
+    Type(IDC_IMAGE, picture);
+    {
+        BoxAnswerer ok(IDOK);
+        Command(IDC_APPLY);
+        ASSERT_EQ(ok.boxes.size(), 1u);
+        EXPECT_EQ(ok.boxes[0].text, "設定を書き込めませんでした。\n" + folder);
+        EXPECT_EQ(ok.boxes[0].caption, "Kalmora");
+    }
+    EXPECT_TRUE(app->changed);
+    EXPECT_TRUE(Enabled(IDOK));
+    {
+        BoxAnswerer ok(IDOK);
+        Command(IDOK);
+        EXPECT_EQ(ok.boxes.size(), 1u);
+    }
+    EXPECT_TRUE(DialogAlive());
+    EXPECT_EQ(test::ReadFileBytes(app->settingsPath.c_str()), settings);
+}
+
+TEST_F(AppTest, FailedRevertKeepsTheStartUpCopy) {
+    const std::string original = CustomIni("old.bmp");
+    WriteDesktopIni(original);
+    Start(folder);
+    test::RemoveTree(DesktopIniPath());
+    CreateDirectoryA(DesktopIniPath().c_str(), nullptr);
+    {
+        BoxAnswerer yes(IDYES);
+        Command(IDM_REVERT);
+        ASSERT_EQ(yes.boxes.size(), 2u);
+        EXPECT_EQ(yes.boxes[1].text, "設定を書き込めませんでした。\n" + folder);
+    }
+    // No reload from the broken file: the copy taken at start-up is still there to retry with.
+    EXPECT_EQ(Text(IDC_IMAGE), "old.bmp");
+    RemoveDirectoryA(DesktopIniPath().c_str());
+    BoxAnswerer yes(IDYES);
+    Command(IDM_REVERT);
+    EXPECT_EQ(test::ReadFileBytes(DesktopIniPath()), original);
+}
