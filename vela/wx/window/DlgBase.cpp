@@ -106,28 +106,14 @@ BOOL CDlgBase::PreTranslateMessage(MSG* msg) {
 
 HWND CDlgBase::CreateModeless(HINSTANCE instance, LPCSTR templateName, HWND parent, DLGPROC proc,
                               LPARAM param) {
-    if (handle)
-        return nullptr;
-    PendingWindow = this;
-    HWND hwnd = ::CreateDialogParamA(instance, templateName, parent, proc, param);
-    PendingWindow = nullptr;
-    if (!hwnd)
-        return nullptr;
-    Attach(hwnd);
-    return hwnd;
+    return CreateBound(
+        [&] { return ::CreateDialogParamA(instance, templateName, parent, proc, param); });
 }
 
 HWND CDlgBase::CreateModelessW(HINSTANCE instance, LPCWSTR templateName, HWND parent, DLGPROC proc,
                                LPARAM param) {
-    if (handle)
-        return nullptr;
-    PendingWindow = this;
-    HWND hwnd = ::CreateDialogParamW(instance, templateName, parent, proc, param);
-    PendingWindow = nullptr;
-    if (!hwnd)
-        return nullptr;
-    Attach(hwnd);
-    return hwnd;
+    return CreateBound(
+        [&] { return ::CreateDialogParamW(instance, templateName, parent, proc, param); });
 }
 
 INT_PTR CDlgBase::DoModal(HINSTANCE instance, LPCSTR templateName, HWND parent, DLGPROC proc,

@@ -101,31 +101,19 @@ HWND CWindow::CreateEx(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD
 HWND CWindow::CreateExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD style, int x,
                         int y, int width, int height, HWND parent, HMENU menu, HINSTANCE instance,
                         LPVOID param) {
-    if (handle)
-        return nullptr;
-    PendingWindow = this;
-    HWND hwnd = ::CreateWindowExA(exStyle, className, windowName, style, x, y, width, height,
-                                  parent, menu, instance, param);
-    PendingWindow = nullptr;
-    if (!hwnd)
-        return nullptr;
-    Attach(hwnd);
-    return hwnd;
+    return CreateBound([&] {
+        return ::CreateWindowExA(exStyle, className, windowName, style, x, y, width, height, parent,
+                                 menu, instance, param);
+    });
 }
 
 HWND CWindow::CreateExW(DWORD exStyle, LPCWSTR className, LPCWSTR windowName, DWORD style, int x,
                         int y, int width, int height, HWND parent, HMENU menu, HINSTANCE instance,
                         LPVOID param) {
-    if (handle)
-        return nullptr;
-    PendingWindow = this;
-    HWND hwnd = ::CreateWindowExW(exStyle, className, windowName, style, x, y, width, height,
-                                  parent, menu, instance, param);
-    PendingWindow = nullptr;
-    if (!hwnd)
-        return nullptr;
-    Attach(hwnd);
-    return hwnd;
+    return CreateBound([&] {
+        return ::CreateWindowExW(exStyle, className, windowName, style, x, y, width, height, parent,
+                                 menu, instance, param);
+    });
 }
 
 int CWindow::ShowMessageBox(LPCSTR text, LPCSTR caption, UINT type) {

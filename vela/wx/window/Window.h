@@ -88,6 +88,21 @@ public:
     // Carries the object being created to the first message that can bind it; null otherwise.
     static inline CWindow* PendingWindow = nullptr;
 
+protected:
+    // Runs a creating call with this object waiting for the new handle's first message, then
+    // binds what it made; none while the object already has a window.
+    template <class Create>
+    HWND CreateBound(Create create) {
+        if (handle)
+            return nullptr;
+        PendingWindow = this;
+        HWND hwnd = create();
+        PendingWindow = nullptr;
+        if (hwnd)
+            Attach(hwnd);
+        return hwnd;
+    }
+
 private:
     // Where MoveWindow expects the window's top-left corner to be given.
     POINT GetOrigin();
