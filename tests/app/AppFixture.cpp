@@ -1,11 +1,9 @@
-// A CMain started as the program starts it, a folder to work on, and answers for its questions.
+// A CMain started as the program starts it and a folder to work on.
 #include "tests/app/AppFixture.h"
 
 #include "app/resource.h"
 
 namespace {
-
-BoxAnswerer* current = nullptr;
 
 std::string WindowText(HWND hwnd) {
     char text[1024] = "";
@@ -14,31 +12,6 @@ std::string WindowText(HWND hwnd) {
 }
 
 } // namespace
-
-BoxAnswerer::BoxAnswerer(int answer)
-    : answer(answer), hook(SetWindowsHookExA(WH_CBT, Hook, nullptr, GetCurrentThreadId())) {
-    current = this;
-}
-
-BoxAnswerer::~BoxAnswerer() {
-    UnhookWindowsHookEx(hook);
-    current = nullptr;
-}
-
-LRESULT CALLBACK BoxAnswerer::Hook(int code, WPARAM wParam, LPARAM lParam) {
-    if (code == HCBT_ACTIVATE && current) {
-        HWND box = reinterpret_cast<HWND>(wParam);
-        char className[32] = "";
-        GetClassNameA(box, className, sizeof className);
-        // A message box is a dialog whose text sits in the static control 0xFFFF.
-        HWND text = GetDlgItem(box, 0xFFFF);
-        if (lstrcmpA(className, "#32770") == 0 && text) {
-            current->boxes.push_back({WindowText(text), WindowText(box)});
-            PostMessageA(box, WM_COMMAND, current->answer, 0);
-        }
-    }
-    return CallNextHookEx(nullptr, code, wParam, lParam);
-}
 
 void AppTest::SetUp() {
     folder = dir.MakeDir("Folder");

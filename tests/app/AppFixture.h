@@ -1,4 +1,4 @@
-// A CMain started as the program starts it, a folder to work on, and answers for its questions.
+// A CMain started as the program starts it and a folder to work on.
 #pragma once
 
 #include <windows.h>
@@ -7,29 +7,10 @@
 
 #include <memory>
 #include <string>
-#include <vector>
 
 #include "app/Main.h"
+#include "tests/support/MessageBoxAnswer.h"
 #include "tests/support/TempDir.h"
-
-// Answers every message box the thread opens with one button, keeping each box's texts.
-class BoxAnswerer {
-public:
-    explicit BoxAnswerer(int answer);
-    ~BoxAnswerer();
-
-    struct Box {
-        std::string text;
-        std::string caption;
-    };
-    std::vector<Box> boxes;
-
-private:
-    static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam);
-
-    int answer;
-    HHOOK hook;
-};
 
 class AppTest : public ::testing::Test {
 protected:

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <functional>
 #include <string>
 
 #include "app/resource.h"
@@ -57,26 +58,12 @@ public:
 
     // A visible top-level window of the program with that caption, waited for.
     HWND WaitForWindow(const std::string& caption) {
-        for (int i = 0; i < 200; ++i) {
-            Search search = {process.dwProcessId, caption, nullptr, nullptr};
-            EnumWindows(FindByCaption, reinterpret_cast<LPARAM>(&search));
-            if (search.found)
-                return search.found;
-            Sleep(50);
-        }
-        return nullptr;
+        return WaitForWindowThat([&](HWND hwnd) { return Text(hwnd) == caption; });
     }
 
     // A visible top-level window of the program other than its dialog, waited for.
     HWND WaitForOtherWindow() {
-        for (int i = 0; i < 200; ++i) {
-            Search search = {process.dwProcessId, std::string(), nullptr, dialog};
-            EnumWindows(FindOther, reinterpret_cast<LPARAM>(&search));
-            if (search.found)
-                return search.found;
-            Sleep(50);
-        }
-        return nullptr;
+        return WaitForWindowThat([&](HWND hwnd) { return hwnd != dialog; });
     }
 
     HWND Item(int id) const { return GetDlgItem(dialog, id); }
@@ -131,7 +118,7 @@ public:
 
     template <class Condition>
     static bool WaitUntil(Condition condition) {
-        for (int i = 0; i < 200; ++i) {
+        for (int i = 0; i < 400; ++i) {
             if (condition())
                 return true;
             Sleep(25);
@@ -170,27 +157,24 @@ public:
 private:
     struct Search {
         DWORD pid;
-        std::string caption;
+        const std::function<bool(HWND)>& matches;
         HWND found;
-        HWND except;
     };
 
-    static BOOL CALLBACK FindOther(HWND hwnd, LPARAM lParam) {
-        auto* search = reinterpret_cast<Search*>(lParam);
-        DWORD pid = 0;
-        GetWindowThreadProcessId(hwnd, &pid);
-        if (pid == search->pid && IsWindowVisible(hwnd) && hwnd != search->except) {
-            search->found = hwnd;
-            return FALSE;
-        }
-        return TRUE;
+    HWND WaitForWindowThat(const std::function<bool(HWND)>& matches) {
+        Search search = {process.dwProcessId, matches, nullptr};
+        WaitUntil([&] {
+            EnumWindows(FindMatch, reinterpret_cast<LPARAM>(&search));
+            return search.found != nullptr;
+        });
+        return search.found;
     }
 
-    static BOOL CALLBACK FindByCaption(HWND hwnd, LPARAM lParam) {
+    static BOOL CALLBACK FindMatch(HWND hwnd, LPARAM lParam) {
         auto* search = reinterpret_cast<Search*>(lParam);
         DWORD pid = 0;
         GetWindowThreadProcessId(hwnd, &pid);
-        if (pid == search->pid && IsWindowVisible(hwnd) && Text(hwnd) == search->caption) {
+        if (pid == search->pid && IsWindowVisible(hwnd) && search->matches(hwnd)) {
             search->found = hwnd;
             return FALSE;
         }

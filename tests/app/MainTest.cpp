@@ -137,17 +137,17 @@ TEST_F(AppTest, RevertWritesBackTheFileAsLoaded) {
     Command(IDC_APPLY);
     ASSERT_EQ(ReadKey("IconArea_Image"), picture);
     {
-        BoxAnswerer no(IDNO);
+        test::MessageBoxAnswer no(IDNO);
         Command(IDM_REVERT);
-        ASSERT_EQ(no.boxes.size(), 1u);
-        EXPECT_EQ(no.boxes[0].text, "設定ファイルを起動時の状態に戻します。\nよろしいですか？");
-        EXPECT_EQ(no.boxes[0].caption, folder);
+        ASSERT_EQ(no.Count(), 1);
+        EXPECT_EQ(no.Boxes()[0].text, "設定ファイルを起動時の状態に戻します。\nよろしいですか？");
+        EXPECT_EQ(no.Boxes()[0].caption, folder);
     }
     EXPECT_EQ(ReadKey("IconArea_Image"), picture);
     {
-        BoxAnswerer yes(IDYES);
+        test::MessageBoxAnswer yes(IDYES);
         Command(IDM_REVERT);
-        EXPECT_EQ(yes.boxes.size(), 1u);
+        EXPECT_EQ(yes.Count(), 1);
     }
     EXPECT_EQ(test::ReadFileBytes(DesktopIniPath()), original);
     EXPECT_EQ(Text(IDC_IMAGE), "old.bmp");
@@ -158,7 +158,7 @@ TEST_F(AppTest, RevertOfAFolderWithoutDesktopIniDeletesIt) {
     Type(IDC_IMAGE, picture);
     Command(IDC_APPLY);
     ASSERT_TRUE(test::Exists(DesktopIniPath()));
-    BoxAnswerer yes(IDYES);
+    test::MessageBoxAnswer yes(IDYES);
     Command(IDM_REVERT);
     EXPECT_FALSE(test::Exists(DesktopIniPath()));
 }
@@ -190,11 +190,11 @@ TEST_F(AppTest, TypedMissingFolderAsksAndWritesThePreviousFolder) {
         app.reset();
         Start(folder);
         Type(IDC_IMAGE, picture);
-        BoxAnswerer box(answer);
+        test::MessageBoxAnswer box(answer);
         Type(IDC_FOLDER, other.Sub("nowhere"));
-        ASSERT_EQ(box.boxes.size(), 1u);
-        EXPECT_EQ(box.boxes[0].text, "設定が変更されています。\n変更点を保存しますか？");
-        EXPECT_EQ(box.boxes[0].caption, "保存");
+        ASSERT_EQ(box.Count(), 1);
+        EXPECT_EQ(box.Boxes()[0].text, "設定が変更されています。\n変更点を保存しますか？");
+        EXPECT_EQ(box.Boxes()[0].caption, "保存");
         EXPECT_EQ(HasKey("IconArea_Image"), answer == IDYES);
         EXPECT_EQ(std::string(app->folderPath), other.Sub("nowhere"));
         EXPECT_EQ(Caption(), "Kalmora");
@@ -209,9 +209,9 @@ TEST_F(AppTest, TypedExistingFolderLoadsItAndNamesTheCaption) {
     std::string second = dir.MakeDir("Second");
     Start(folder);
     Command(IDC_DEFAULT_COLORS);
-    BoxAnswerer never(IDYES);
+    test::MessageBoxAnswer never(IDYES);
     Type(IDC_FOLDER, second);
-    EXPECT_TRUE(never.boxes.empty());
+    EXPECT_TRUE(never.Boxes().empty());
     EXPECT_EQ(Caption(), "Second");
     EXPECT_FALSE(Enabled(IDOK));
     EXPECT_TRUE(Enabled(IDC_IMAGE));
@@ -240,9 +240,9 @@ TEST_F(AppTest, OkAppliesSavesAndCloses) {
 TEST_F(AppTest, EscapeAsksOnlyWhileChangesArePending) {
     Start(folder);
     Type(IDC_IMAGE, picture);
-    BoxAnswerer no(IDNO);
+    test::MessageBoxAnswer no(IDNO);
     Command(IDCANCEL);
-    EXPECT_EQ(no.boxes.size(), 1u);
+    EXPECT_EQ(no.Count(), 1);
     EXPECT_FALSE(DialogAlive());
     EXPECT_FALSE(test::Exists(DesktopIniPath()));
     EXPECT_TRUE(test::Exists(std::string(app->settingsPath)));
@@ -251,9 +251,9 @@ TEST_F(AppTest, EscapeAsksOnlyWhileChangesArePending) {
 TEST_F(AppTest, CancelButtonSavesSettingsAndDropsChanges) {
     Start(folder);
     Type(IDC_IMAGE, picture);
-    BoxAnswerer never(IDYES);
+    test::MessageBoxAnswer never(IDYES);
     Command(IDC_CANCEL_BUTTON);
-    EXPECT_TRUE(never.boxes.empty());
+    EXPECT_TRUE(never.Boxes().empty());
     EXPECT_FALSE(DialogAlive());
     EXPECT_FALSE(test::Exists(DesktopIniPath()));
     EXPECT_TRUE(test::Exists(std::string(app->settingsPath)));
@@ -263,10 +263,10 @@ TEST_F(AppTest, CloseBoxWritesNothing) {
     Start(folder);
     const std::string settings = test::ReadFileBytes(app->settingsPath.c_str());
     Type(IDC_IMAGE, picture);
-    BoxAnswerer never(IDYES);
+    test::MessageBoxAnswer never(IDYES);
     SendMessageA(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
     Pump();
-    EXPECT_TRUE(never.boxes.empty());
+    EXPECT_TRUE(never.Boxes().empty());
     EXPECT_FALSE(DialogAlive());
     EXPECT_FALSE(test::Exists(DesktopIniPath()));
     EXPECT_EQ(test::ReadFileBytes(app->settingsPath.c_str()), settings);
@@ -279,18 +279,18 @@ TEST_F(AppTest, FailedApplyKeepsTheChangesAndTellsTheUser) {
     CreateDirectoryA(DesktopIniPath().c_str(), nullptr);
     Type(IDC_IMAGE, picture);
     {
-        BoxAnswerer ok(IDOK);
+        test::MessageBoxAnswer ok(IDOK);
         Command(IDC_APPLY);
-        ASSERT_EQ(ok.boxes.size(), 1u);
-        EXPECT_EQ(ok.boxes[0].text, "設定を書き込めませんでした。\n" + folder);
-        EXPECT_EQ(ok.boxes[0].caption, "Kalmora");
+        ASSERT_EQ(ok.Count(), 1);
+        EXPECT_EQ(ok.Boxes()[0].text, "設定を書き込めませんでした。\n" + folder);
+        EXPECT_EQ(ok.Boxes()[0].caption, "Kalmora");
     }
     EXPECT_TRUE(app->changed);
     EXPECT_TRUE(Enabled(IDOK));
     {
-        BoxAnswerer ok(IDOK);
+        test::MessageBoxAnswer ok(IDOK);
         Command(IDOK);
-        EXPECT_EQ(ok.boxes.size(), 1u);
+        EXPECT_EQ(ok.Count(), 1);
     }
     EXPECT_TRUE(DialogAlive());
     EXPECT_EQ(test::ReadFileBytes(app->settingsPath.c_str()), settings);
@@ -303,15 +303,15 @@ TEST_F(AppTest, FailedRevertKeepsTheStartUpCopy) {
     test::RemoveTree(DesktopIniPath());
     CreateDirectoryA(DesktopIniPath().c_str(), nullptr);
     {
-        BoxAnswerer yes(IDYES);
+        test::MessageBoxAnswer yes(IDYES);
         Command(IDM_REVERT);
-        ASSERT_EQ(yes.boxes.size(), 2u);
-        EXPECT_EQ(yes.boxes[1].text, "設定を書き込めませんでした。\n" + folder);
+        ASSERT_EQ(yes.Count(), 2);
+        EXPECT_EQ(yes.Boxes()[1].text, "設定を書き込めませんでした。\n" + folder);
     }
     // No reload from the broken file: the copy taken at start-up is still there to retry with.
     EXPECT_EQ(Text(IDC_IMAGE), "old.bmp");
     RemoveDirectoryA(DesktopIniPath().c_str());
-    BoxAnswerer yes(IDYES);
+    test::MessageBoxAnswer yes(IDYES);
     Command(IDM_REVERT);
     EXPECT_EQ(test::ReadFileBytes(DesktopIniPath()), original);
 }

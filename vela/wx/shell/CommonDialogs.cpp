@@ -28,6 +28,27 @@ void FillFileRecord(Record& record, HWND owner, const Ch* filter, Ch* file, DWOR
     record.lpstrTitle = title;
 }
 
+template <class Info, class Ch>
+BOOL RunFolder(LPITEMIDLIST(WINAPI* browse)(Info*), BOOL(WINAPI* pathOf)(LPCITEMIDLIST, Ch*),
+               HWND owner, Ch* path, UINT flags, const Ch* title, BFFCALLBACK callback) {
+    Ch displayName[MAX_PATH];
+    Info info = {};
+    info.hwndOwner = owner;
+    info.pszDisplayName = displayName;
+    info.lpszTitle = title;
+    info.ulFlags = flags;
+    info.lpfn = callback;
+    info.lParam = reinterpret_cast<LPARAM>(path);
+    LPITEMIDLIST item = browse(&info);
+    if (!item)
+        return FALSE;
+    pathOf(item, path);
+    // SHFree is the shell allocator's release, SHELL32 ordinal 195; Windows 7 and later and Wine
+    // export it by name too, and the import library binds it by that name.
+    ::SHFree(item);
+    return TRUE;
+}
+
 template <class Record, class Ch, class Hook>
 BOOL RunColor(BOOL(WINAPI* choose)(Record*), HWND owner, COLORREF* color, COLORREF* customColors,
               DWORD flags, const Ch* templateName, HINSTANCE instance, Hook hook, LPARAM hookData) {
@@ -132,43 +153,13 @@ BOOL SelectSaveFile(HWND owner, LPCWSTR filter, LPWSTR file, LPCWSTR defaultExte
 }
 
 BOOL SelectFolder(HWND owner, LPSTR path, UINT flags) {
-    char displayName[MAX_PATH];
-    BROWSEINFOA info = {};
-    info.hwndOwner = owner;
-    info.pidlRoot = nullptr;
-    info.pszDisplayName = displayName;
-    info.lpszTitle = kFolderTitle;
-    info.ulFlags = flags;
-    info.lpfn = BrowseFolderCallback;
-    info.lParam = reinterpret_cast<LPARAM>(path);
-    info.iImage = 0;
-    LPITEMIDLIST item = ::SHBrowseForFolderA(&info);
-    if (!item)
-        return FALSE;
-    ::SHGetPathFromIDListA(item, path);
-    // SHFree is the shell allocator's release, SHELL32 ordinal 195; Windows 7 and later and Wine
-    // export it by name too, and the import library binds it by that name.
-    ::SHFree(item);
-    return TRUE;
+    return RunFolder<BROWSEINFOA>(::SHBrowseForFolderA, ::SHGetPathFromIDListA, owner, path, flags,
+                                  kFolderTitle, BrowseFolderCallback);
 }
 
 BOOL SelectFolder(HWND owner, LPWSTR path, UINT flags) {
-    wchar_t displayName[MAX_PATH];
-    BROWSEINFOW info = {};
-    info.hwndOwner = owner;
-    info.pidlRoot = nullptr;
-    info.pszDisplayName = displayName;
-    info.lpszTitle = kFolderTitleW;
-    info.ulFlags = flags;
-    info.lpfn = BrowseFolderCallbackW;
-    info.lParam = reinterpret_cast<LPARAM>(path);
-    info.iImage = 0;
-    LPITEMIDLIST item = ::SHBrowseForFolderW(&info);
-    if (!item)
-        return FALSE;
-    ::SHGetPathFromIDListW(item, path);
-    ::SHFree(item);
-    return TRUE;
+    return RunFolder<BROWSEINFOW>(::SHBrowseForFolderW, ::SHGetPathFromIDListW, owner, path, flags,
+                                  kFolderTitleW, BrowseFolderCallbackW);
 }
 
 // wParam TRUE: lParam is a path, not an item-identifier list.

@@ -400,8 +400,8 @@ bool CPathBufferT<Ch>::IsURL() const {
 }
 
 template <class Ch>
-bool CPathBufferT<Ch>::MatchSpec(const Ch* spec) const {
-    return PathApi<Ch>::MatchSpec(chars, spec) != FALSE;
+bool CPathBufferT<Ch>::MatchSpec(const Ch* pattern) const {
+    return PathApi<Ch>::MatchSpec(chars, pattern) != FALSE;
 }
 
 template <class Ch>

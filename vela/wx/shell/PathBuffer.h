@@ -79,7 +79,7 @@ public:
     bool IsUNCServer() const;
     bool IsUNCServerShare() const;
     bool IsURL() const;
-    bool MatchSpec(const Ch* spec) const;
+    bool MatchSpec(const Ch* pattern) const;
 
     // Edits in place.
     void MakePretty();

@@ -118,23 +118,14 @@ HWND CDlgBase::CreateModelessW(HINSTANCE instance, LPCWSTR templateName, HWND pa
 
 INT_PTR CDlgBase::DoModal(HINSTANCE instance, LPCSTR templateName, HWND parent, DLGPROC proc,
                           LPARAM param) {
-    if (handle)
-        return 0;
-    PendingWindow = this;
-    INT_PTR result = ::DialogBoxParamA(instance, templateName, parent, proc, param);
-    // A template that could not be loaded never reached WM_INITDIALOG to take the object.
-    PendingWindow = nullptr;
-    return result;
+    return RunPending(
+        [&] { return ::DialogBoxParamA(instance, templateName, parent, proc, param); });
 }
 
 INT_PTR CDlgBase::DoModalW(HINSTANCE instance, LPCWSTR templateName, HWND parent, DLGPROC proc,
                            LPARAM param) {
-    if (handle)
-        return 0;
-    PendingWindow = this;
-    INT_PTR result = ::DialogBoxParamW(instance, templateName, parent, proc, param);
-    PendingWindow = nullptr;
-    return result;
+    return RunPending(
+        [&] { return ::DialogBoxParamW(instance, templateName, parent, proc, param); });
 }
 
 int CDlgBase::RunModal() {

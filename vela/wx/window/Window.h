@@ -89,15 +89,23 @@ public:
     static inline CWindow* PendingWindow = nullptr;
 
 protected:
-    // Runs a creating call with this object waiting for the new handle's first message, then
-    // binds what it made; none while the object already has a window.
+    // Runs a creating call while this object waits for the new handle's first message; zero
+    // while the object already has a window. A call that never reached that message (a template
+    // that could not be loaded) leaves nothing pending.
+    template <class Create>
+    auto RunPending(Create create) -> decltype(create()) {
+        if (handle)
+            return {};
+        PendingWindow = this;
+        auto result = create();
+        PendingWindow = nullptr;
+        return result;
+    }
+
+    // As RunPending, then binds what the call made.
     template <class Create>
     HWND CreateBound(Create create) {
-        if (handle)
-            return nullptr;
-        PendingWindow = this;
-        HWND hwnd = create();
-        PendingWindow = nullptr;
+        HWND hwnd = RunPending(create);
         if (hwnd)
             Attach(hwnd);
         return hwnd;

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/vela/wx/window/MessageBoxAnswer.h"
+#include "tests/support/MessageBoxAnswer.h"
 #include "tests/vela/wx/window/TestResource.h"
 #include "tests/vela/wx/window/WindowTestSupport.h"
 #include "vela/wx/window/Application.h"

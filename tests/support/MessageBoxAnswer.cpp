@@ -1,5 +1,5 @@
-// Answers the next message box this thread opens with one button, as a user would.
-#include "tests/vela/wx/window/MessageBoxAnswer.h"
+// Answers the message boxes this thread opens with one button, as a user would.
+#include "tests/support/MessageBoxAnswer.h"
 
 namespace test {
 
@@ -35,13 +35,14 @@ LRESULT CALLBACK MessageBoxAnswer::OnCbt(int code, WPARAM wParam, LPARAM lParam)
         HWND box = reinterpret_cast<HWND>(wParam);
         char className[16] = {};
         GetClassNameA(box, className, sizeof className);
-        if (lstrcmpA(className, "#32770") == 0) {
-            ++current->count;
+        // A message box is a dialog whose text sits in the static control 0xFFFF; other
+        // dialogs of the thread (the program's own among them) are left alone.
+        if (lstrcmpA(className, "#32770") == 0 && GetDlgItem(box, 0xFFFF)) {
             char caption[256] = {};
             GetWindowTextA(box, caption, sizeof caption);
-            current->caption = caption;
-            current->text.clear();
-            EnumChildWindows(box, CollectText, reinterpret_cast<LPARAM>(&current->text));
+            Box answered = {caption, std::string()};
+            EnumChildWindows(box, CollectText, reinterpret_cast<LPARAM>(&answered.text));
+            current->boxes.push_back(answered);
             // Posted: the box's own modal loop takes it once it runs.
             PostMessageA(box, WM_COMMAND, MAKEWPARAM(current->button, BN_CLICKED), 0);
         }
