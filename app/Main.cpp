@@ -52,6 +52,7 @@ bool CMain::SaveSettings() {
         CreateDirectoryA(directory, nullptr);
     WritePrivateProfileStringA(kAppName, kOpenKey, folderPath, settingsPath);
     vela::wx::WriteWindowPlacement(kAppName, kPlacementKey, handle, settingsPath);
+    SaveLookSettings();
     return true;
 }
 
@@ -88,6 +89,8 @@ bool CMain::Apply() {
         return false;
     }
     SetChanged(false);
+    NotifyShell();
+    UpdateLook();
     return true;
 }
 
@@ -100,6 +103,7 @@ void CMain::Revert() {
         TellWriteFailed();
         return;
     }
+    NotifyShell();
     Refresh();
     Repaint();
 }
@@ -136,6 +140,7 @@ void CMain::EnableFolderControls(bool enable) {
     EnableMenuItem(menu, IDC_PREVIEW, state);
     EnableMenuItem(menu, IDC_BROWSE_IMAGE, state);
     EnableMenuItem(menu, IDM_REVERT, state);
+    EnableMenuItem(menu, IDM_LOOK, state);
     if (!enable) {
         SetImageLabel("");
         SetDlgItemTextA(handle, IDC_IMAGE, "");
@@ -217,4 +222,5 @@ void CMain::SetImageLabel(const char* imagePath) {
 
 void CMain::Repaint() {
     Invalidate(nullptr, FALSE);
+    UpdateLook();
 }

@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include "app/LookWindow.h"
 #include "vela/fnd/Singleton.h"
 #include "vela/wx/profile/DesktopProfile.h"
 #include "vela/wx/shell/PathBuffer.h"
@@ -20,6 +21,8 @@ public:
     int OnCommand(HWND hwnd, WPARAM wParam, LPARAM lParam) override;
     // WM_DRAWITEM: (UINT id, DRAWITEMSTRUCT* item)
     int OnDrawItem(HWND hwnd, WPARAM wParam, LPARAM lParam) override;
+    // WM_DROPFILES: (HDROP drop)
+    int OnDropFiles(HWND hwnd, WPARAM wParam, LPARAM lParam) override;
 
     void SetSettingsPath(HINSTANCE module);
     void ApplyStartFolder(int argc, char** argv);
@@ -38,11 +41,16 @@ public:
     void ChooseFolder(const char* folder);
     void TypeFolder();
 
+    // The look window follows what Apply would write now.
+    void OpenLook();
+    void UpdateLook();
+
     CPathBuffer settingsPath;
     vela::wx::CDesktopProfile profile;
     bool changed = false;
     bool defaultColors = false;
     CPathBuffer folderPath;
+    kalmora::CLookWindow look;
 
 private:
     void ExitWithOk();
@@ -50,6 +58,8 @@ private:
     void ExitWithCancelButton();
     void BrowseFolder();
     void BrowseImage();
+    void TakePicture(const char* path);
+    void ShowChosenImage();
     void TypeImage();
     void ClearImage();
     void Preview();
@@ -60,4 +70,8 @@ private:
     bool AskToSave();
     void TellWriteFailed();
     void Repaint();
+    void LoadLookSettings();
+    void SaveLookSettings();
+    // Open shell windows draw the folder anew only when told that it changed.
+    void NotifyShell();
 };

@@ -35,6 +35,7 @@ int CMain::OnInitDialog(HWND hwnd, WPARAM /*wParam*/, LPARAM /*lParam*/) {
         {FVIRTKEY | FCONTROL, 'D', IDC_BROWSE_FOLDER},
         {FVIRTKEY | FCONTROL, 'E', IDC_PREVIEW},
         {FVIRTKEY | FCONTROL, 'I', IDC_BROWSE_IMAGE},
+        {FVIRTKEY | FCONTROL, 'L', IDM_LOOK},
     };
     accelerator.Create(keys, ARRAYSIZE(keys));
 
@@ -47,7 +48,11 @@ int CMain::OnInitDialog(HWND hwnd, WPARAM /*wParam*/, LPARAM /*lParam*/) {
     Send(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon.GetHandle()));
     Send(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon.GetHandle()));
 
+    // All that DragAcceptFiles does; shell32 is then loaded only when something is dropped.
+    SetWindowLongPtrA(hwnd, GWL_EXSTYLE, GetWindowLongPtrA(hwnd, GWL_EXSTYLE) | WS_EX_ACCEPTFILES);
+
     Refresh();
+    LoadLookSettings();
     return 1;
 }
 
@@ -104,6 +109,9 @@ int CMain::OnCommand(HWND /*hwnd*/, WPARAM wParam, LPARAM /*lParam*/) {
     case IDM_REVERT:
         Revert();
         break;
+    case IDM_LOOK:
+        OpenLook();
+        break;
     }
     return 0;
 }
@@ -125,8 +133,16 @@ void CMain::BrowseFolder() {
 
 void CMain::BrowseImage() {
     const DWORD flags = OFN_HIDEREADONLY | OFN_NOCHANGEDIR | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST;
-    if (!vela::wx::SelectOpenFile(handle, kImageFilter, imagePathBuffer, MAX_PATH, flags))
-        return;
+    if (vela::wx::SelectOpenFile(handle, kImageFilter, imagePathBuffer, MAX_PATH, flags))
+        ShowChosenImage();
+}
+
+void CMain::TakePicture(const char* path) {
+    imagePathBuffer.Assign(path);
+    ShowChosenImage();
+}
+
+void CMain::ShowChosenImage() {
     SetDlgItemTextA(handle, IDC_IMAGE, imagePathBuffer);
     SetImageLabel(imagePathBuffer);
     SetImageChanged();
@@ -146,6 +162,7 @@ void CMain::ClearImage() {
 
 void CMain::SetImageChanged() {
     SetChanged(std::strcmp(imagePathBuffer, profile.GetImagePath()) != 0);
+    UpdateLook();
 }
 
 void CMain::Preview() {

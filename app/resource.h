@@ -47,3 +47,11 @@
 #define IDC_BACK_GREEN_VALUE 1025
 #define IDC_BACK_BLUE 1026
 #define IDC_BACK_BLUE_VALUE 1027
+
+// Folder menu: the look window.
+#define IDM_LOOK 40020
+
+// Look window.
+#define IDC_LOOK_VIEW 1101
+#define IDC_LOOK_STATUS 1102
+#define IDC_LOOK_REPORT 1103

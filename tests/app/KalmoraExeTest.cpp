@@ -304,3 +304,65 @@ TEST_F(KalmoraExe, F2ShowsTheAboutBox) {
     kalmora.Click(IDC_CANCEL_BUTTON);
     EXPECT_EQ(kalmora.WaitForExit(), 0u);
 }
+
+namespace {
+
+// While it lives, Wine reports that Windows version to every Kalmora.exe it starts; what was
+// there before comes back afterwards.
+class ReportedVersion {
+public:
+    explicit ReportedVersion(const char* version) {
+        RegCreateKeyExA(HKEY_CURRENT_USER, kKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
+                        &disposition);
+        DWORD size = sizeof before;
+        hadValue = RegQueryValueExA(key, "Version", nullptr, nullptr,
+                                    reinterpret_cast<BYTE*>(before), &size) == ERROR_SUCCESS;
+        RegSetValueExA(key, "Version", 0, REG_SZ, reinterpret_cast<const BYTE*>(version),
+                       lstrlenA(version) + 1);
+    }
+    ~ReportedVersion() {
+        if (hadValue)
+            RegSetValueExA(key, "Version", 0, REG_SZ, reinterpret_cast<const BYTE*>(before),
+                           lstrlenA(before) + 1);
+        else
+            RegDeleteValueA(key, "Version");
+        RegCloseKey(key);
+        if (disposition == REG_CREATED_NEW_KEY)
+            RegDeleteKeyA(HKEY_CURRENT_USER, kKey);
+    }
+    ReportedVersion(const ReportedVersion&) = delete;
+    ReportedVersion& operator=(const ReportedVersion&) = delete;
+
+private:
+    static constexpr char kKey[] = "Software\\Wine\\AppDefaults\\Kalmora.exe";
+    HKEY key = nullptr;
+    DWORD disposition = 0;
+    bool hadValue = false;
+    char before[64] = "";
+};
+
+} // namespace
+
+// The look window's report tells whether the shell of the running system draws the keys.
+TEST_F(KalmoraExe, TheLookWindowReportsWhetherThisSystemsShellShowsBackgrounds) {
+    const struct {
+        const char* version;
+        std::string expected;
+    } cases[] = {
+        {"winxp", "このシステム (Windows 5.1) のシェルはフォルダの背景を表示します。\r\n背景画像"},
+        {"win10", "のシェルはフォルダの背景を表示しません。\r\n表示するのは Windows 2000/XP と "
+                  "ReactOS のシェルです。"},
+    };
+    for (const auto& c : cases) {
+        ReportedVersion version(c.version);
+        Kalmora kalmora(dir);
+        ASSERT_TRUE(kalmora.Start(folder));
+        kalmora.Menu(IDM_LOOK);
+        HWND look = kalmora.WaitForWindow("見た目の確認 - 写真");
+        ASSERT_TRUE(look);
+        std::string report = Kalmora::Text(GetDlgItem(look, IDC_LOOK_REPORT));
+        EXPECT_NE(report.find(c.expected), std::string::npos) << c.version << "\n" << report;
+        kalmora.Click(IDC_CANCEL_BUTTON);
+        EXPECT_EQ(kalmora.WaitForExit(), 0u);
+    }
+}

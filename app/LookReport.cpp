@@ -1,0 +1,106 @@
+// The compatibility report: one short line per fact about this system, the picture and the
+// folder, each checked at the moment it is composed.
+#include "app/LookReport.h"
+
+#include <windows.h>
+
+#include "app/PictureFile.h"
+#include "vela/wx/shell/PathBuffer.h"
+
+namespace kalmora {
+
+namespace {
+
+bool ShellShowsBackgrounds(DWORD majorVersion) {
+    // Windows 2000 and XP are 5.0 and 5.1, ReactOS answers 5.2; Vista's Explorer (6.0) and
+    // every later one ignore the keys.
+    return majorVersion == 5;
+}
+
+void AddLine(std::string& report, const std::string& line) {
+    if (!report.empty())
+        report += "\r\n";
+    report += line;
+}
+
+void ReportSystem(std::string& report) {
+    OSVERSIONINFOA version = {};
+    version.dwOSVersionInfoSize = sizeof version;
+    GetVersionExA(&version);
+    char line[128];
+    if (ShellShowsBackgrounds(version.dwMajorVersion)) {
+        wsprintfA(line, "このシステム (Windows %lu.%lu) のシェルはフォルダの背景を表示します。",
+                  version.dwMajorVersion, version.dwMinorVersion);
+        AddLine(report, line);
+        return;
+    }
+    wsprintfA(line, "このシステム (Windows %lu.%lu) のシェルはフォルダの背景を表示しません。",
+              version.dwMajorVersion, version.dwMinorVersion);
+    AddLine(report, line);
+    AddLine(report, "表示するのは Windows 2000/XP と ReactOS のシェルです。");
+}
+
+void ReportPicture(std::string& report, const char* folder, const char* image) {
+    if (!*image) {
+        AddLine(report, "背景画像: なし");
+        return;
+    }
+    CPathBuffer path;
+    ResolveImagePath(folder, image, path);
+    DWORD attributes = GetFileAttributesA(path);
+    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+        AddLine(report, std::string("背景画像が見つかりません: ") + path.c_str());
+        return;
+    }
+    AddLine(report, std::string("背景画像: ") + path.c_str());
+    PictureFormat content = FormatFromContent(path);
+    if (content == FormatFromExtension(path))
+        return;
+    std::string extension = path.FindExtension();
+    if (extension.empty())
+        extension = "なし";
+    if (content == PictureFormat::Other)
+        AddLine(report, "画像の中身は BMP・JPEG・GIF・PNG のどれでもありません（拡張子 " +
+                            extension + "）。");
+    else
+        AddLine(report, std::string("画像の中身は ") + FormatName(content) + " です（拡張子 " +
+                            extension + "）。");
+}
+
+void ReportFolder(std::string& report, const char* folder) {
+    DWORD attributes = GetFileAttributesA(folder);
+    if (attributes == INVALID_FILE_ATTRIBUTES) {
+        AddLine(report, "フォルダが見つかりません。");
+        return;
+    }
+    if (attributes & FILE_ATTRIBUTE_SYSTEM)
+        AddLine(report, "フォルダ: システム属性あり（シェルは Desktop.ini を読みます）");
+    else if (attributes & FILE_ATTRIBUTE_READONLY)
+        AddLine(report, "フォルダ: 読み取り専用属性あり（シェルは Desktop.ini を読みます）");
+    else
+        AddLine(report, "フォルダにシステム属性も読み取り専用属性もありません（シェルは "
+                        "Desktop.ini を読みません）。");
+
+    CPathBuffer file(folder);
+    file.Append("\\Desktop.ini");
+    DWORD fileAttributes = GetFileAttributesA(file);
+    const DWORD hiddenSystem = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+    if (fileAttributes == INVALID_FILE_ATTRIBUTES)
+        AddLine(report, "Desktop.ini はまだありません。");
+    else if ((fileAttributes & hiddenSystem) == hiddenSystem)
+        AddLine(report, "Desktop.ini: 隠し・システム属性あり");
+    else
+        AddLine(report, "Desktop.ini に隠し属性とシステム属性がそろっていません。");
+}
+
+} // namespace
+
+std::string ComposeReport(const char* folder, const char* image) {
+    std::string report;
+    ReportSystem(report);
+    ReportPicture(report, folder, image);
+    ReportFolder(report, folder);
+    return report;
+}
+
+} // namespace kalmora

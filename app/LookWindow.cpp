@@ -1,0 +1,219 @@
+// The look window: the folder drawn as the shells of Windows 2000/XP and ReactOS draw it, with
+// a status line and the compatibility report below.
+#include "app/LookWindow.h"
+
+#include <commctrl.h>
+#include <shellapi.h>
+
+#include <algorithm>
+
+#include "app/LookReport.h"
+#include "app/PictureFile.h"
+#include "app/resource.h"
+
+namespace kalmora {
+
+namespace {
+
+constexpr char kClassName[] = "KalmoraLookWindow";
+constexpr char kCaptionPrefix[] = "見た目の確認 - ";
+constexpr char kPending[] = "変更はまだ適用されていません。";
+constexpr char kApplied[] = "フォルダに書き込まれている設定です。";
+constexpr int kStatusHeight = 20;
+constexpr int kReportHeight = 112;
+
+bool SameTime(const FILETIME& a, const FILETIME& b) {
+    return a.dwLowDateTime == b.dwLowDateTime && a.dwHighDateTime == b.dwHighDateTime;
+}
+
+} // namespace
+
+CLookWindow::~CLookWindow() {
+    if (picture)
+        DeleteObject(picture);
+}
+
+HWND CLookWindow::CreateHidden(HINSTANCE instance, HWND owner) {
+    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_LISTVIEW_CLASSES};
+    InitCommonControlsEx(&controls);
+    // Registered once per process; a second registration fails and the first one serves.
+    HICON icon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_MAIN));
+    vela::wx::RegisterWndClassExA(0, instance, icon, LoadCursorA(nullptr, IDC_ARROW),
+                                  reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1), kClassName, nullptr,
+                                  icon, StaticWndProc);
+    return CreateExA(0, kClassName, kCaptionPrefix, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
+                     CW_USEDEFAULT, CW_USEDEFAULT, 520, 440, owner, nullptr, instance, nullptr);
+}
+
+bool CLookWindow::IsOpen() const {
+    return handle && IsWindowVisible(handle);
+}
+
+void CLookWindow::Update(const LookState& state) {
+    if (!handle)
+        return;
+    CPathBuffer folder(state.folder);
+    std::string caption = std::string(kCaptionPrefix) + folder.FindFileName();
+    SetText(caption.c_str());
+
+    ShowItems(state.folder);
+    CPathBuffer image;
+    ResolveImagePath(state.folder, state.image, image);
+    ShowPicture(image);
+
+    COLORREF text = state.defaultColors ? GetSysColor(COLOR_WINDOWTEXT) : state.textColor;
+    // Over a picture, default captions are drawn straight onto it.
+    COLORREF textBack = state.defaultColors ? CLR_NONE : state.textBackColor;
+    fill = textBack == CLR_NONE ? GetSysColor(COLOR_WINDOW) : textBack;
+    ListView_SetBkColor(view, CLR_NONE);
+    ListView_SetTextColor(view, text);
+    ListView_SetTextBkColor(view, textBack);
+    InvalidateRect(view, nullptr, TRUE);
+
+    SetWindowTextA(status, state.changed ? kPending : kApplied);
+    SetWindowTextA(report, ComposeReport(state.folder, state.image).c_str());
+}
+
+void CLookWindow::ShowItems(const char* folder) {
+    std::vector<Item> found;
+    CPathBuffer pattern(folder);
+    pattern.Append("\\*");
+    WIN32_FIND_DATAA data;
+    HANDLE search = FindFirstFileA(pattern, &data);
+    if (search != INVALID_HANDLE_VALUE) {
+        do {
+            // The shell leaves hidden items out unless told to show them.
+            if (data.dwFileAttributes & FILE_ATTRIBUTE_HIDDEN)
+                continue;
+            if (lstrcmpA(data.cFileName, ".") == 0 || lstrcmpA(data.cFileName, "..") == 0)
+                continue;
+            found.push_back(
+                {(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0, data.cFileName});
+        } while (FindNextFileA(search, &data));
+        FindClose(search);
+    }
+    std::sort(found.begin(), found.end(), [](const Item& a, const Item& b) {
+        if (a.folder != b.folder)
+            return a.folder;
+        return lstrcmpiA(a.name.c_str(), b.name.c_str()) < 0;
+    });
+    if (found == items)
+        return;
+    items = found;
+
+    SendMessageA(view, WM_SETREDRAW, FALSE, 0);
+    ListView_DeleteAllItems(view);
+    for (size_t i = 0; i < items.size(); ++i) {
+        CPathBuffer path(folder);
+        path.Append("\\");
+        path.Append(items[i].name.c_str());
+        SHFILEINFOA info = {};
+        auto icons = reinterpret_cast<HIMAGELIST>(
+            SHGetFileInfoA(path, 0, &info, sizeof info, SHGFI_SYSICONINDEX | SHGFI_LARGEICON));
+        // The system's image list, shared by every item: the view is told not to destroy it.
+        if (icons && !ListView_GetImageList(view, LVSIL_NORMAL))
+            ListView_SetImageList(view, icons, LVSIL_NORMAL);
+        LVITEMA item = {};
+        item.mask = LVIF_TEXT | LVIF_IMAGE;
+        item.iItem = static_cast<int>(i);
+        item.pszText = &items[i].name[0];
+        item.iImage = info.iIcon;
+        SendMessageA(view, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
+    }
+    SendMessageA(view, WM_SETREDRAW, TRUE, 0);
+}
+
+void CLookWindow::ShowPicture(const char* path) {
+    WIN32_FILE_ATTRIBUTE_DATA data = {};
+    bool exists = *path && GetFileAttributesExA(path, GetFileExInfoStandard, &data) &&
+                  !(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY);
+    // A picture rewritten in place under the same name is taken anew.
+    if (exists && picture && lstrcmpiA(path, picturePath) == 0 &&
+        SameTime(data.ftLastWriteTime, pictureTime))
+        return;
+    if (picture)
+        DeleteObject(picture);
+    picture = exists ? LoadPictureBitmap(path, GetSysColor(COLOR_WINDOW)) : nullptr;
+    picturePath.Assign(picture ? path : "");
+    pictureTime = data.ftLastWriteTime;
+}
+
+void CLookWindow::EraseView(HDC dc) {
+    RECT client;
+    GetClientRect(view, &client);
+    if (!picture) {
+        HBRUSH brush = CreateSolidBrush(fill);
+        FillRect(dc, &client, brush);
+        DeleteObject(brush);
+        return;
+    }
+    BITMAP info = {};
+    GetObjectA(picture, sizeof info, &info);
+    POINT origin = {};
+    ListView_GetOrigin(view, &origin);
+    HBRUSH brush = CreatePatternBrush(picture);
+    SetBrushOrgEx(dc, ((-origin.x) % info.bmWidth + info.bmWidth) % info.bmWidth,
+                  ((-origin.y) % info.bmHeight + info.bmHeight) % info.bmHeight, nullptr);
+    FillRect(dc, &client, brush);
+    DeleteObject(brush);
+}
+
+LRESULT CALLBACK CLookWindow::ViewProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* look = reinterpret_cast<CLookWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (message == WM_ERASEBKGND) {
+        look->EraseView(reinterpret_cast<HDC>(wParam));
+        return 1;
+    }
+    return CallWindowProcW(look->viewProc, hwnd, message, wParam, lParam);
+}
+
+void CLookWindow::OnCreate(HWND hwnd) {
+    HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(hwnd, GWLP_HINSTANCE));
+    view = CreateWindowExA(WS_EX_CLIENTEDGE, WC_LISTVIEWA, "",
+                           WS_CHILD | WS_VISIBLE | WS_TABSTOP | LVS_ICON | LVS_AUTOARRANGE |
+                               LVS_SHAREIMAGELISTS | LVS_SINGLESEL,
+                           0, 0, 0, 0, hwnd, reinterpret_cast<HMENU>(IDC_LOOK_VIEW), instance,
+                           nullptr);
+    status = CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE | SS_LEFTNOWORDWRAP, 0, 0, 0, 0,
+                             hwnd, reinterpret_cast<HMENU>(IDC_LOOK_STATUS), instance, nullptr);
+    report = CreateWindowExA(
+        WS_EX_CLIENTEDGE, "EDIT", "",
+        WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL, 0, 0, 0,
+        0, hwnd, reinterpret_cast<HMENU>(IDC_LOOK_REPORT), instance, nullptr);
+    auto font = reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT));
+    SendMessageA(status, WM_SETFONT, font, FALSE);
+    SendMessageA(report, WM_SETFONT, font, FALSE);
+    // The list view is a Unicode window; subclassing it through the W calls keeps it one.
+    SetWindowLongPtrW(view, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    viewProc = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(view, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ViewProc)));
+}
+
+void CLookWindow::OnSize(int width, int height) {
+    int viewHeight = std::max(0, height - kStatusHeight - kReportHeight);
+    MoveWindow(view, 0, 0, width, viewHeight, TRUE);
+    MoveWindow(status, 4, viewHeight + 3, width - 8, kStatusHeight - 4, TRUE);
+    MoveWindow(report, 0, viewHeight + kStatusHeight, width, kReportHeight, TRUE);
+}
+
+LRESULT CLookWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_CREATE:
+        OnCreate(hwnd);
+        return 0;
+    case WM_SIZE:
+        OnSize(LOWORD(lParam), HIWORD(lParam));
+        return 0;
+    case WM_CLOSE:
+        // Kept, hidden, so that its place is still known when the settings are saved.
+        ShowWindow(hwnd, SW_HIDE);
+        return 0;
+    case WM_DESTROY:
+        view = status = report = nullptr;
+        items.clear();
+        return 0;
+    }
+    return DefWindowProcA(hwnd, message, wParam, lParam);
+}
+
+} // namespace kalmora

@@ -1,0 +1,78 @@
+// The main dialog's look window, what a drop onto the dialog offers, and the shell told of
+// each write.
+#include <windows.h>
+#include <shlobj.h>
+
+#include "app/DropFiles.h"
+#include "app/Main.h"
+#include "app/Texts.h"
+#include "app/resource.h"
+#include "vela/wx/profile/ProfileValues.h"
+
+using namespace kalmora;
+
+void CMain::OpenLook() {
+    // The accelerator reaches here whatever the menu shows.
+    if (GetMenuState(GetMenu(), IDM_LOOK, MF_BYCOMMAND) & MF_GRAYED)
+        return;
+    if (!look.handle) {
+        if (!look.CreateHidden(instance, handle))
+            return;
+        WINDOWPLACEMENT placement;
+        if (vela::wx::ReadPlacementRecord(kAppName, kLookPlacementKey, &placement, settingsPath)) {
+            if (placement.showCmd != SW_SHOWMAXIMIZED)
+                placement.showCmd = SW_SHOWNORMAL;
+            SetWindowPlacement(look.handle, &placement);
+        }
+    }
+    if (IsIconic(look.handle))
+        ShowWindow(look.handle, SW_RESTORE);
+    else
+        ShowWindow(look.handle, SW_SHOW);
+    UpdateLook();
+}
+
+void CMain::UpdateLook() {
+    if (!look.IsOpen())
+        return;
+    if (!folderPath.FileExists()) {
+        ShowWindow(look.handle, SW_HIDE);
+        return;
+    }
+    CPathBuffer image;
+    GetDlgItemTextA(handle, IDC_IMAGE, image, MAX_PATH);
+    look.Update({folderPath, image, defaultColors, profile.GetIconTextColor(),
+                 profile.GetIconTextBackColor(), changed});
+}
+
+void CMain::LoadLookSettings() {
+    if (GetPrivateProfileIntA(kAppName, kLookOpenKey, 0, settingsPath))
+        OpenLook();
+}
+
+void CMain::SaveLookSettings() {
+    WritePrivateProfileStringA(kAppName, kLookOpenKey, look.IsOpen() ? "1" : "0", settingsPath);
+    // A window never opened this time leaves the place it had before.
+    if (look.handle)
+        vela::wx::WriteWindowPlacement(kAppName, kLookPlacementKey, look.handle, settingsPath);
+}
+
+void CMain::NotifyShell() {
+    CPathBuffer file(folderPath);
+    file.Append("\\Desktop.ini");
+    SHChangeNotify(SHCNE_UPDATEITEM, SHCNF_PATHA, file.c_str(), nullptr);
+    SHChangeNotify(SHCNE_UPDATEDIR, SHCNF_PATHA, folderPath.c_str(), nullptr);
+}
+
+int CMain::OnDropFiles(HWND /*hwnd*/, WPARAM wParam, LPARAM /*lParam*/) {
+    auto drop = reinterpret_cast<HDROP>(wParam);
+    CPathBuffer path;
+    DroppedItem item = TakeDroppedItem(drop, path);
+    DragFinish(drop);
+    if (item == DroppedItem::Folder)
+        ChooseFolder(path);
+    // A picture is taken only where the open-file dialog could have chosen it.
+    else if (item == DroppedItem::Picture && IsWindowEnabled(GetItem(IDC_BROWSE_IMAGE)))
+        TakePicture(path);
+    return 0;
+}

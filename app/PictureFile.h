@@ -1,0 +1,27 @@
+// Background picture files: where an image path points, what a file really holds, its pixels.
+#pragma once
+
+#include <windows.h>
+
+#include "vela/wx/shell/PathBuffer.h"
+
+namespace kalmora {
+
+enum class PictureFormat { Bmp, Jpeg, Gif, Png, Other };
+
+// A relative image path is taken from the folder, as the shells take it; an absolute one, and
+// the empty text, stay as they are.
+void ResolveImagePath(const char* folder, const char* image, CPathBuffer& resolved);
+
+// By the first bytes of the file; Other also for a file that cannot be read.
+PictureFormat FormatFromContent(const char* path);
+PictureFormat FormatFromExtension(const char* path);
+const char* FormatName(PictureFormat format);
+// One of the extensions the shells draw: .bmp, .jpg, .jpeg, .gif, .png.
+bool IsPictureName(const char* path);
+
+// The picture decoded and laid over the background colour (for transparent pixels); null when
+// it cannot be decoded. The caller deletes the bitmap.
+HBITMAP LoadPictureBitmap(const char* path, COLORREF background);
+
+} // namespace kalmora
