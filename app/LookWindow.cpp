@@ -149,11 +149,17 @@ void CLookWindow::EraseView(HDC dc) {
     }
     BITMAP info = {};
     GetObjectA(picture, sizeof info, &info);
-    POINT origin = {};
-    ListView_GetOrigin(view, &origin);
+    // In icon view the scroll positions are pixels of the item area. (LVM_GETORIGIN would
+    // do, but Wine's and so ReactOS's answers it with the opposite sign of Windows'.)
+    SCROLLINFO horizontal = {};
+    horizontal.cbSize = sizeof horizontal;
+    horizontal.fMask = SIF_POS;
+    SCROLLINFO vertical = horizontal;
+    int x = ::GetScrollInfo(view, SB_HORZ, &horizontal) ? horizontal.nPos : 0;
+    int y = ::GetScrollInfo(view, SB_VERT, &vertical) ? vertical.nPos : 0;
     HBRUSH brush = CreatePatternBrush(picture);
-    SetBrushOrgEx(dc, ((-origin.x) % info.bmWidth + info.bmWidth) % info.bmWidth,
-                  ((-origin.y) % info.bmHeight + info.bmHeight) % info.bmHeight, nullptr);
+    SetBrushOrgEx(dc, ((-x) % info.bmWidth + info.bmWidth) % info.bmWidth,
+                  ((-y) % info.bmHeight + info.bmHeight) % info.bmHeight, nullptr);
     FillRect(dc, &client, brush);
     DeleteObject(brush);
 }

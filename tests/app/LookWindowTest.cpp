@@ -6,6 +6,7 @@
 #include <shellapi.h>
 #include <shlobj.h>
 
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -189,6 +190,45 @@ TEST_F(LookTest, TilesThePictureWithItsPeriodAndDrawsCaptionsInTheirColours) {
     EXPECT_GT(view.Count(label, kRed), 0);
     EXPECT_GT(view.Count(label, kYellow), 0);
     EXPECT_EQ(view.Count(label, kPurple) + view.Count(label, kDarkGreen), 0);
+}
+
+TEST_F(LookTest, ThePictureMovesWithTheItemsWhenTheyScroll) {
+    dir.WriteFile("Folder\\tile.bmp", TileBmp());
+    for (int i = 0; i < 80; ++i)
+        dir.WriteFile("Folder\\item" + std::to_string(100 + i) + ".txt", "");
+    WriteDesktopIni("[{BE098140-A513-11D0-A3A4-00C04FD706EC}]\r\nIconArea_Image=tile.bmp\r\n");
+    Start(folder);
+    OpenLook();
+    RECT first;
+    ListView_GetItemRect(View(), 0, &first, LVIR_BOUNDS);
+    // Not a multiple of the tile's height, so that a picture left in place shows.
+    ListView_Scroll(View(), 0, 13);
+    RECT moved;
+    ListView_GetItemRect(View(), 0, &moved, LVIR_BOUNDS);
+    const int shift = first.top - moved.top;
+    ASSERT_GT(shift, 0);
+    ASSERT_NE(shift % kTileHeight, 0);
+
+    std::vector<RECT> itemRects;
+    for (int i = 0; i < ListView_GetItemCount(View()); ++i) {
+        RECT r;
+        ListView_GetItemRect(View(), i, &r, LVIR_BOUNDS);
+        itemRects.push_back(r);
+    }
+    Pixels view(View());
+    int checked = 0;
+    int wrong = 0;
+    for (int y = 0; y < view.height; ++y)
+        for (int x = 0; x < view.width; ++x) {
+            POINT p = {x, y};
+            if (std::any_of(itemRects.begin(), itemRects.end(),
+                            [&](const RECT& r) { return PtInRect(&r, p); }))
+                continue;
+            ++checked;
+            wrong += view.At(x, y) != TileColour(x, y + shift);
+        }
+    EXPECT_GT(checked, 1000);
+    EXPECT_EQ(wrong, 0);
 }
 
 TEST_F(LookTest, FollowsTheDefaultColoursAndTheColourDialogWithoutReopening) {
@@ -422,4 +462,84 @@ TEST_F(LookTest, ADroppedPictureNeedsALoadedFolder) {
     Pump();
     EXPECT_EQ(Text(IDC_IMAGE), "");
     EXPECT_FALSE(Enabled(IDC_APPLY));
+}
+
+namespace {
+
+// The shell's change notifications for one folder and what lies in it, as an open shell window
+// of that folder receives them.
+class ShellWatch {
+public:
+    explicit ShellWatch(const std::string& folder) {
+        WNDCLASSA windowClass = {};
+        windowClass.lpfnWndProc = OnMessage;
+        windowClass.lpszClassName = "KalmoraShellWatch";
+        RegisterClassA(&windowClass);
+        window = CreateWindowExA(0, "KalmoraShellWatch", "", 0, 0, 0, 0, 0, nullptr, nullptr,
+                                 nullptr, nullptr);
+        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+        pidl = ILCreateFromPathA(folder.c_str());
+        SHChangeNotifyEntry entry = {pidl, TRUE};
+        id = SHChangeNotifyRegister(window, SHCNRF_ShellLevel | SHCNRF_NewDelivery,
+                                    SHCNE_UPDATEDIR | SHCNE_UPDATEITEM, kMessage, 1, &entry);
+    }
+    ~ShellWatch() {
+        SHChangeNotifyDeregister(id);
+        ILFree(pidl);
+        DestroyWindow(window);
+    }
+    ShellWatch(const ShellWatch&) = delete;
+    ShellWatch& operator=(const ShellWatch&) = delete;
+
+    bool Registered() const { return id != 0; }
+    // The events delivered since the last call, or'ed together. Windows delivers them from
+    // the shell's own thread, Wine at once: when some are expected, the first is waited for.
+    LONG Events(bool expected) {
+        for (int i = 0; expected && !events && i < 200; ++i) {
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+            MSG msg;
+            while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+                DispatchMessageA(&msg);
+        }
+        LONG all = events;
+        events = 0;
+        return all;
+    }
+
+private:
+    static LRESULT CALLBACK OnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+        if (message != kMessage)
+            return DefWindowProcA(hwnd, message, wParam, lParam);
+        auto* watch = reinterpret_cast<ShellWatch*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+        PIDLIST_ABSOLUTE* pidls = nullptr;
+        LONG event = 0;
+        HANDLE lock = SHChangeNotification_Lock(reinterpret_cast<HANDLE>(wParam),
+                                                static_cast<DWORD>(lParam), &pidls, &event);
+        watch->events |= event;
+        SHChangeNotification_Unlock(lock);
+        return 0;
+    }
+
+    static constexpr UINT kMessage = WM_APP + 1;
+    HWND window = nullptr;
+    PIDLIST_ABSOLUTE pidl = nullptr;
+    ULONG id = 0;
+    LONG events = 0;
+};
+
+} // namespace
+
+TEST_F(LookTest, ApplyAndRevertTellTheShellThatTheFolderChanged) {
+    Start(folder);
+    ShellWatch watch(folder);
+    ASSERT_TRUE(watch.Registered());
+    Type(IDC_IMAGE, picture);
+    EXPECT_EQ(watch.Events(false), 0);
+    Command(IDC_APPLY);
+    EXPECT_EQ(watch.Events(true), SHCNE_UPDATEDIR | SHCNE_UPDATEITEM);
+    {
+        test::MessageBoxAnswer yes(IDYES);
+        Command(IDM_REVERT);
+    }
+    EXPECT_EQ(watch.Events(true), SHCNE_UPDATEDIR | SHCNE_UPDATEITEM);
 }
