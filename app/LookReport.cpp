@@ -78,19 +78,20 @@ void ReportFolder(std::string& report, const char* folder) {
     else if (attributes & FILE_ATTRIBUTE_READONLY)
         AddLine(report, "フォルダ: 読み取り専用属性あり（シェルは Desktop.ini を読みます）");
     else
-        AddLine(report, "フォルダにシステム属性も読み取り専用属性もありません（シェルは "
-                        "Desktop.ini を読みません）。");
+        AddLine(
+            report,
+            "フォルダ: システム属性・読み取り専用属性なし（シェルは Desktop.ini を読みません）");
 
     CPathBuffer file(folder);
     file.Append("\\Desktop.ini");
     DWORD fileAttributes = GetFileAttributesA(file);
     const DWORD hiddenSystem = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
     if (fileAttributes == INVALID_FILE_ATTRIBUTES)
-        AddLine(report, "Desktop.ini はまだありません。");
+        AddLine(report, "Desktop.ini: まだありません");
     else if ((fileAttributes & hiddenSystem) == hiddenSystem)
         AddLine(report, "Desktop.ini: 隠し・システム属性あり");
     else
-        AddLine(report, "Desktop.ini に隠し属性とシステム属性がそろっていません。");
+        AddLine(report, "Desktop.ini: 隠し・システム属性がそろっていません");
 }
 
 } // namespace

@@ -20,7 +20,7 @@ constexpr char kCaptionPrefix[] = "見た目の確認 - ";
 constexpr char kPending[] = "変更はまだ適用されていません。";
 constexpr char kApplied[] = "フォルダに書き込まれている設定です。";
 constexpr int kStatusHeight = 20;
-constexpr int kReportHeight = 112;
+constexpr int kReportHeight = 120;
 
 bool SameTime(const FILETIME& a, const FILETIME& b) {
     return a.dwLowDateTime == b.dwLowDateTime && a.dwHighDateTime == b.dwHighDateTime;
@@ -42,7 +42,7 @@ HWND CLookWindow::CreateHidden(HINSTANCE instance, HWND owner) {
                                   reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1), kClassName, nullptr,
                                   icon, StaticWndProc);
     return CreateExA(0, kClassName, kCaptionPrefix, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
-                     CW_USEDEFAULT, CW_USEDEFAULT, 520, 440, owner, nullptr, instance, nullptr);
+                     CW_USEDEFAULT, CW_USEDEFAULT, 560, 460, owner, nullptr, instance, nullptr);
 }
 
 bool CLookWindow::IsOpen() const {

@@ -70,6 +70,8 @@ private:
     bool AskToSave();
     void TellWriteFailed();
     void Repaint();
+    // Where the look window first opens: to the right of the dialog, on the screen.
+    void PlaceLookBesideDialog();
     void LoadLookSettings();
     void SaveLookSettings();
     // Open shell windows draw the folder anew only when told that it changed.

@@ -3,6 +3,8 @@
 #include <windows.h>
 #include <shlobj.h>
 
+#include <algorithm>
+
 #include "app/DropFiles.h"
 #include "app/Main.h"
 #include "app/Texts.h"
@@ -23,6 +25,8 @@ void CMain::OpenLook() {
             if (placement.showCmd != SW_SHOWMAXIMIZED)
                 placement.showCmd = SW_SHOWNORMAL;
             SetWindowPlacement(look.handle, &placement);
+        } else {
+            PlaceLookBesideDialog();
         }
     }
     if (IsIconic(look.handle))
@@ -30,6 +34,22 @@ void CMain::OpenLook() {
     else
         ShowWindow(look.handle, SW_SHOW);
     UpdateLook();
+}
+
+void CMain::PlaceLookBesideDialog() {
+    RECT dialog;
+    RECT window;
+    RECT work;
+    GetWindowRect(handle, &dialog);
+    GetWindowRect(look.handle, &window);
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    const int width = window.right - window.left;
+    const int height = window.bottom - window.top;
+    int x = dialog.right;
+    if (x + width > work.right)
+        x = std::max<int>(work.left, work.right - width);
+    int y = std::max<int>(work.top, std::min<int>(dialog.top, work.bottom - height));
+    SetWindowPos(look.handle, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void CMain::UpdateLook() {

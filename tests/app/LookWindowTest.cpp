@@ -280,9 +280,11 @@ TEST_F(LookTest, ReportsThePictureAndTheFolderAsTheyAreNow) {
     Start(folder);
     OpenLook();
     EXPECT_TRUE(Contains(Report(), "背景画像: なし")) << Report();
-    EXPECT_TRUE(Contains(Report(), "フォルダにシステム属性も読み取り専用属性もありません"))
+    EXPECT_TRUE(Contains(
+        Report(),
+        "フォルダ: システム属性・読み取り専用属性なし（シェルは Desktop.ini を読みません）"))
         << Report();
-    EXPECT_TRUE(Contains(Report(), "Desktop.ini はまだありません。")) << Report();
+    EXPECT_TRUE(Contains(Report(), "Desktop.ini: まだありません")) << Report();
 
     struct Case {
         std::string typed;
@@ -291,8 +293,8 @@ TEST_F(LookTest, ReportsThePictureAndTheFolderAsTheyAreNow) {
         {missing, "背景画像が見つかりません: " + missing},
         {png, "背景画像: " + png + "\r\n画像の中身は PNG です（拡張子 .jpg）。"},
         // Relative to the folder, as the shells take it.
-        {"inside.bmp", "背景画像: " + folder + "\\inside.bmp\r\nフォルダに"},
-        {picture, "背景画像: " + picture + "\r\nフォルダに"},
+        {"inside.bmp", "背景画像: " + folder + "\\inside.bmp\r\nフォルダ: "},
+        {picture, "背景画像: " + picture + "\r\nフォルダ: "},
     };
     for (const Case& c : cases) {
         Type(IDC_IMAGE, c.typed);
