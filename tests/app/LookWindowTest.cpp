@@ -5,6 +5,7 @@
 #include <commctrl.h>
 #include <shellapi.h>
 #include <shlobj.h>
+#include <gdiplus.h>
 
 #include <algorithm>
 #include <cstring>
@@ -190,6 +191,108 @@ TEST_F(LookTest, TilesThePictureWithItsPeriodAndDrawsCaptionsInTheirColours) {
     EXPECT_GT(view.Count(label, kRed), 0);
     EXPECT_GT(view.Count(label, kYellow), 0);
     EXPECT_EQ(view.Count(label, kPurple) + view.Count(label, kDarkGreen), 0);
+}
+
+namespace {
+
+// The picture re-encoded by GDI+ with the encoder of that class id; false when it cannot be.
+bool Reencode(const std::string& from, const std::string& to, const CLSID& encoder) {
+    WCHAR source[MAX_PATH];
+    WCHAR target[MAX_PATH];
+    MultiByteToWideChar(CP_ACP, 0, from.c_str(), -1, source, MAX_PATH);
+    MultiByteToWideChar(CP_ACP, 0, to.c_str(), -1, target, MAX_PATH);
+    Gdiplus::GdiplusStartupInput input;
+    ULONG_PTR token = 0;
+    if (Gdiplus::GdiplusStartup(&token, &input, nullptr) != Gdiplus::Ok)
+        return false;
+    Gdiplus::GpBitmap* picture = nullptr;
+    bool saved =
+        Gdiplus::DllExports::GdipCreateBitmapFromFile(source, &picture) == Gdiplus::Ok &&
+        Gdiplus::DllExports::GdipSaveImageToFile(picture, target, &encoder, nullptr) == Gdiplus::Ok;
+    if (picture)
+        Gdiplus::DllExports::GdipDisposeImage(picture);
+    Gdiplus::GdiplusShutdown(token);
+    return saved;
+}
+
+// A GIF file of the tile: a two-colour table, and LZW codes of three bits that never grow, as
+// a clear code comes before every second pixel.
+std::string TileGif() {
+    std::string bytes = "GIF89a";
+    auto word = [&](int value) {
+        bytes += static_cast<char>(value & 0xFF);
+        bytes += static_cast<char>(value >> 8);
+    };
+    word(kTileWidth);
+    word(kTileHeight);
+    bytes += '\x80'; // a global table of two colours
+    bytes += std::string(2, '\0');
+    for (COLORREF c : {kDarkGreen, kPurple}) {
+        bytes += static_cast<char>(GetRValue(c));
+        bytes += static_cast<char>(GetGValue(c));
+        bytes += static_cast<char>(GetBValue(c));
+    }
+    bytes += ',';
+    word(0);
+    word(0);
+    word(kTileWidth);
+    word(kTileHeight);
+    bytes += '\0';
+    bytes += '\x02'; // the smallest code size: clear is 4, end is 5
+    std::vector<int> codes;
+    for (int i = 0; i < kTileWidth * kTileHeight; ++i) {
+        if (i % 2 == 0)
+            codes.push_back(4);
+        codes.push_back(TileColour(i % kTileWidth, i / kTileWidth) == kPurple ? 1 : 0);
+    }
+    codes.push_back(5);
+    std::string data;
+    int bits = 0;
+    int used = 0;
+    for (int code : codes) {
+        bits |= code << used;
+        used += 3;
+        while (used >= 8) {
+            data += static_cast<char>(bits & 0xFF);
+            bits >>= 8;
+            used -= 8;
+        }
+    }
+    if (used > 0)
+        data += static_cast<char>(bits);
+    bytes += static_cast<char>(data.size());
+    bytes += data;
+    bytes += '\0';
+    bytes += ';';
+    return bytes;
+}
+
+} // namespace
+
+// The formats that OleLoadPicture would not read on Windows XP among them.
+TEST_F(LookTest, PngAndGifPicturesAreTiledLikeBmp) {
+    std::string bmp = dir.WriteFile("tile.bmp", TileBmp());
+    std::string png = dir.Sub("tile.png");
+    // GDI+'s own PNG encoder.
+    const CLSID pngEncoder = {
+        0x557cf406, 0x1a04, 0x11d3, {0x9a, 0x73, 0x00, 0x00, 0xf8, 0x1e, 0xf3, 0x2e}};
+    ASSERT_TRUE(Reencode(bmp, png, pngEncoder));
+    std::string gif = dir.WriteFile("tile.gif", TileGif());
+    for (const std::string& path : {png, gif}) {
+        WriteDesktopIni("[{BE098140-A513-11D0-A3A4-00C04FD706EC}]\r\nIconArea_Image=" + path +
+                        "\r\n");
+        Start(folder);
+        OpenLook();
+        Pixels view(View());
+        int wrong = 0;
+        for (int y = 100; y < view.height; ++y)
+            for (int x = 0; x < view.width; ++x)
+                wrong += view.At(x, y) != TileColour(x, y);
+        EXPECT_EQ(wrong, 0) << path;
+        DestroyWindow(dialog);
+        Pump();
+        app.reset();
+    }
 }
 
 TEST_F(LookTest, ThePictureMovesWithTheItemsWhenTheyScroll) {
