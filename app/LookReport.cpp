@@ -67,40 +67,42 @@ void ReportPicture(std::string& report, const char* folder, const char* image) {
                             extension + "）。");
 }
 
-void ReportFolder(std::string& report, const char* folder) {
+void ReportFolder(std::string& report, const char* folder, bool applyMarks) {
     DWORD attributes = GetFileAttributesA(folder);
     if (attributes == INVALID_FILE_ATTRIBUTES) {
         AddLine(report, "フォルダが見つかりません。");
         return;
     }
+    // What the next Apply changes, told beside what is there now.
+    const std::string marked = applyMarks ? " → 適用で付きます" : "";
     if (attributes & FILE_ATTRIBUTE_SYSTEM)
-        AddLine(report, "フォルダ: システム属性あり（シェルは Desktop.ini を読みます）");
+        AddLine(report, "フォルダ: システム属性あり（Desktop.ini が読まれます）");
     else if (attributes & FILE_ATTRIBUTE_READONLY)
-        AddLine(report, "フォルダ: 読み取り専用属性あり（シェルは Desktop.ini を読みます）");
+        AddLine(report, "フォルダ: 読み取り専用属性あり（Desktop.ini が読まれます）");
     else
-        AddLine(
-            report,
-            "フォルダ: システム属性・読み取り専用属性なし（シェルは Desktop.ini を読みません）");
+        AddLine(report,
+                "フォルダ: システム・読み取り専用属性なし（Desktop.ini は読まれません）" + marked);
 
     CPathBuffer file(folder);
     file.Append("\\Desktop.ini");
     DWORD fileAttributes = GetFileAttributesA(file);
     const DWORD hiddenSystem = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
     if (fileAttributes == INVALID_FILE_ATTRIBUTES)
-        AddLine(report, "Desktop.ini: まだありません");
+        AddLine(report, std::string("Desktop.ini: まだありません") +
+                            (applyMarks ? " → 適用で作られます" : ""));
     else if ((fileAttributes & hiddenSystem) == hiddenSystem)
         AddLine(report, "Desktop.ini: 隠し・システム属性あり");
     else
-        AddLine(report, "Desktop.ini: 隠し・システム属性がそろっていません");
+        AddLine(report, "Desktop.ini: 隠し・システム属性がそろっていません" + marked);
 }
 
 } // namespace
 
-std::string ComposeReport(const char* folder, const char* image) {
+std::string ComposeReport(const char* folder, const char* image, bool applyMarks) {
     std::string report;
     ReportSystem(report);
     ReportPicture(report, folder, image);
-    ReportFolder(report, folder);
+    ReportFolder(report, folder, applyMarks);
     return report;
 }
 

@@ -6,7 +6,8 @@
 
 namespace kalmora {
 
-// The lines joined by CR LF, for a multi-line edit control.
-std::string ComposeReport(const char* folder, const char* image);
+// The lines joined by CR LF, for a multi-line edit control. applyMarks: the next Apply writes
+// the keys and so gives the folder and Desktop.ini the attributes the shell looks for.
+std::string ComposeReport(const char* folder, const char* image, bool applyMarks);
 
 } // namespace kalmora

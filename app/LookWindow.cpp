@@ -71,7 +71,9 @@ void CLookWindow::Update(const LookState& state) {
     InvalidateRect(view, nullptr, TRUE);
 
     SetWindowTextA(status, state.changed ? kPending : kApplied);
-    SetWindowTextA(report, ComposeReport(state.folder, state.image).c_str());
+    // Apply only removes the section when it has neither a picture nor colours to write.
+    bool applyMarks = !state.defaultColors || image.FileExists();
+    SetWindowTextA(report, ComposeReport(state.folder, state.image, applyMarks).c_str());
 }
 
 void CLookWindow::ShowItems(const char* folder) {

@@ -382,32 +382,40 @@ TEST_F(LookTest, ReportsThePictureAndTheFolderAsTheyAreNow) {
     dir.WriteFile("Folder\\inside.bmp", "BM");
     Start(folder);
     OpenLook();
-    EXPECT_TRUE(Contains(Report(), "背景画像: なし")) << Report();
-    EXPECT_TRUE(Contains(
-        Report(),
-        "フォルダ: システム属性・読み取り専用属性なし（シェルは Desktop.ini を読みません）"))
-        << Report();
-    EXPECT_TRUE(Contains(Report(), "Desktop.ini: まだありません")) << Report();
+    // Nothing to write: Apply would leave the attributes as they are.
+    const std::string unmarked =
+        "背景画像: なし\r\n"
+        "フォルダ: システム・読み取り専用属性なし（Desktop.ini は読まれません）\r\n"
+        "Desktop.ini: まだありません";
+    EXPECT_TRUE(Contains(Report(), unmarked)) << Report();
 
+    const std::string marked =
+        "\r\nフォルダ: システム・読み取り専用属性なし（Desktop.ini は読まれません） → "
+        "適用で付きます\r\n"
+        "Desktop.ini: まだありません → 適用で作られます";
     struct Case {
         std::string typed;
-        std::string line;
+        std::string lines;
     } cases[] = {
-        {missing, "背景画像が見つかりません: " + missing},
-        {png, "背景画像: " + png + "\r\n画像の中身は PNG です（拡張子 .jpg）。"},
+        {missing, "背景画像が見つかりません: " + missing + "\r\nフォルダ: "},
+        {png, "背景画像: " + png + "\r\n画像の中身は PNG です（拡張子 .jpg）。" + marked},
         // Relative to the folder, as the shells take it.
-        {"inside.bmp", "背景画像: " + folder + "\\inside.bmp\r\nフォルダ: "},
-        {picture, "背景画像: " + picture + "\r\nフォルダ: "},
+        {"inside.bmp", "背景画像: " + folder + "\\inside.bmp" + marked},
+        {picture, "背景画像: " + picture + marked},
     };
     for (const Case& c : cases) {
         Type(IDC_IMAGE, c.typed);
-        EXPECT_TRUE(Contains(Report(), c.line)) << Report();
+        EXPECT_TRUE(Contains(Report(), c.lines)) << Report();
     }
+    Type(IDC_IMAGE, missing);
+    EXPECT_FALSE(Contains(Report(), "→")) << Report();
+    Type(IDC_IMAGE, picture);
     EXPECT_EQ(Status(), "変更はまだ適用されていません。");
 
     Command(IDC_APPLY);
     EXPECT_TRUE(Contains(Report(), "フォルダ: システム属性あり")) << Report();
     EXPECT_TRUE(Contains(Report(), "Desktop.ini: 隠し・システム属性あり")) << Report();
+    EXPECT_FALSE(Contains(Report(), "→")) << Report();
     EXPECT_EQ(Status(), "フォルダに書き込まれている設定です。");
     // Desktop.ini is hidden now, and the view leaves it out as the shell does.
     EXPECT_EQ(IndexOf("Desktop.ini"), -1);
