@@ -200,7 +200,7 @@ void CLookWindow::OnCreate(HWND hwnd) {
 void CLookWindow::OnSize(int width, int height) {
     int viewHeight = std::max(0, height - kStatusHeight - kReportHeight);
     MoveWindow(view, 0, 0, width, viewHeight, TRUE);
-    MoveWindow(status, 4, viewHeight + 3, width - 8, kStatusHeight - 4, TRUE);
+    MoveWindow(status, 4, viewHeight + 3, std::max(0, width - 8), kStatusHeight - 4, TRUE);
     MoveWindow(report, 0, viewHeight + kStatusHeight, width, kReportHeight, TRUE);
 }
 
