@@ -204,14 +204,14 @@ void CMain::ExitWithOk() {
     Destroy();
 }
 
-void CMain::ExitWithCancel() {
+void CMain::ExitAskingToSave() {
     if (changed && AskToSave() && !Apply())
         return;
     SaveSettings();
     Destroy();
 }
 
-void CMain::ExitWithCancelButton() {
+void CMain::ExitWithoutAsking() {
     SaveSettings();
     Destroy();
 }

@@ -46,8 +46,8 @@ public:
 
 private:
     void ExitWithOk();
-    void ExitWithCancel();
-    void ExitWithCancelButton();
+    void ExitAskingToSave();
+    void ExitWithoutAsking();
     void BrowseFolder();
     void BrowseImage();
     void TypeImage();

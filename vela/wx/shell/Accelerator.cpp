@@ -60,7 +60,7 @@ bool WriteKeyName(WORD key, char* name, int size) {
         return true;
     }
     if (key >= VK_F1 && key <= VK_F24) {
-        std::snprintf(name, size, "F%d", key - 0x6F);
+        std::snprintf(name, size, "F%d", key - VK_F1 + 1);
         return true;
     }
     if (const char* fixed = KeyName(key)) {
