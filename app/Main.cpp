@@ -14,14 +14,16 @@ using vela::wx::EnableControl;
 
 namespace {
 
-// A folder path as one line of a message box, which never breaks a path: a long one shortened in
-// the middle to about 60 characters stays well inside the narrowest screen. Some systems count
-// the limit in bytes, others (Wine) in UTF-16 units, where a double-byte path may take twice as
-// many bytes; that still fits.
+// A message box never breaks a path: one of this many characters stays well inside the narrowest
+// screen. Some systems count them in bytes, others (Wine) in UTF-16 units, where a double-byte
+// path may take twice as many bytes; that still fits.
+constexpr UINT kBoxPathChars = 60;
+
+// A folder path as one line of a message box, a long one shortened in the middle.
 CPathBuffer ShortenedForBox(const char* path) {
     CPathBuffer full(path);
     CPathBuffer shortened;
-    if (!full.CompactPathEx(shortened, 60, 0))
+    if (!full.CompactPathEx(shortened, kBoxPathChars, 0))
         return full;
     return shortened;
 }

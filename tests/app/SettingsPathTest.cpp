@@ -46,8 +46,22 @@ TEST(CanWriteFile, TellsWritableFromNotAndLeavesNoTrace) {
     }
 }
 
+// Held open without sharing, as by a program writing it at that moment: the file is there and
+// stays the one to use.
+TEST(CanWriteFile, AFileHeldOpenElsewhereStillCounts) {
+    test::TempDir dir;
+    const std::string path = dir.WriteFile("setup.ini", "[K]\r\n");
+    HANDLE held = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    EXPECT_TRUE(kalmora::CanWriteFile(path.c_str()));
+    CloseHandle(held);
+    EXPECT_EQ(test::ReadFileBytes(path), "[K]\r\n");
+}
+
 // The test program's copy stands where Kalmora.exe would; a folder named setup.ini beside it
-// makes its settings file unwritable there.
+// makes its settings file unwritable there. (Not the read-only attribute: the tests run as root,
+// for whom Wine writes a read-only file all the same.)
 class PerUserSettingsTest : public AppTest {
 protected:
     void SetUp() override {
