@@ -68,7 +68,8 @@ public:
     // WM_INITDIALOG: (HWND focus, LPARAM init). 1 lets the platform put the focus on the
     // first control.
     virtual int OnInitDialog(HWND, WPARAM, LPARAM) { return 1; }
-    // WM_COMMAND: (WORD id, WORD code, HWND control)
+    // WM_COMMAND: (WORD id, WORD code, HWND control). By default IDOK and IDCANCEL close the
+    // dialog.
     virtual int OnCommand(HWND hwnd, WPARAM wParam, LPARAM lParam);
     // WM_SYSCOMMAND: (UINT command, int x, int y)
     virtual int OnSysCommand(HWND, WPARAM, LPARAM) { return 0; }
