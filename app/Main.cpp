@@ -3,11 +3,32 @@
 
 #include <cstring>
 
+#include "app/SettingsPath.h"
 #include "app/Texts.h"
 #include "app/resource.h"
 #include "vela/wx/profile/ProfileValues.h"
+#include "vela/wx/window/DlgFocus.h"
 
 using namespace kalmora;
+using vela::wx::EnableControl;
+
+namespace {
+
+// A message box never breaks a path: one of this many characters stays well inside the narrowest
+// screen. Some systems count them in bytes, others (Wine) in UTF-16 units, where a double-byte
+// path may take twice as many bytes; that still fits.
+constexpr UINT kBoxPathChars = 60;
+
+// A folder path as one line of a message box, a long one shortened in the middle.
+CPathBuffer ShortenedForBox(const char* path) {
+    CPathBuffer full(path);
+    CPathBuffer shortened;
+    if (!full.CompactPathEx(shortened, kBoxPathChars, 0))
+        return full;
+    return shortened;
+}
+
+} // namespace
 
 CMain::CMain() : vela::wx::CDlgApplication(kAppName), vela::fnd::CSingleton<CMain, 1>(0) {}
 
@@ -26,6 +47,10 @@ void CMain::SetSettingsPath(HINSTANCE module) {
     GetModuleFileNameA(module, settingsPath, MAX_PATH);
     settingsPath.RemoveFileSpec();
     settingsPath.Append(kSettingsFile);
+    // Beside the executable when it can be written there, as a portable program keeps it; an
+    // installed program in a folder the user cannot write keeps it in the user's profile.
+    if (!CanWriteFile(settingsPath))
+        GetPerUserSettingsPath(settingsPath);
 }
 
 void CMain::ApplyStartFolder(int argc, char** argv) {
@@ -110,8 +135,8 @@ void CMain::Revert() {
 
 void CMain::SetChanged(bool isChanged) {
     changed = isChanged;
-    EnableWindow(GetItem(IDOK), isChanged);
-    EnableWindow(GetItem(IDC_APPLY), isChanged);
+    EnableControl(GetItem(IDOK), isChanged);
+    EnableControl(GetItem(IDC_APPLY), isChanged);
     EnableMenuItem(GetMenu(), IDC_APPLY, MF_BYCOMMAND | (isChanged ? MF_ENABLED : MF_GRAYED));
 }
 
@@ -131,7 +156,7 @@ void CMain::EnableFolderControls(bool enable) {
                                    IDC_DEFAULT_COLORS, IDC_TEXT_COLOR_LABEL, IDC_BACK_COLOR_LABEL,
                                    IDC_TEXT_DEFAULT,   IDC_BACK_DEFAULT};
     for (int id : controls)
-        EnableWindow(GetItem(id), enable);
+        EnableControl(GetItem(id), enable);
     int swatches = enable ? SW_SHOWNORMAL : SW_HIDE;
     ShowWindow(GetItem(IDC_TEXT_SWATCH), swatches);
     ShowWindow(GetItem(IDC_BACK_SWATCH), swatches);
@@ -186,14 +211,14 @@ void CMain::ExitWithOk() {
     Destroy();
 }
 
-void CMain::ExitWithCancel() {
+void CMain::ExitAskingToSave() {
     if (changed && AskToSave() && !Apply())
         return;
     SaveSettings();
     Destroy();
 }
 
-void CMain::ExitWithCancelButton() {
+void CMain::ExitWithoutAsking() {
     SaveSettings();
     Destroy();
 }
@@ -205,7 +230,7 @@ bool CMain::AskToSave() {
 void CMain::TellWriteFailed() {
     char text[sizeof kWriteFailed + MAX_PATH];
     lstrcpyA(text, kWriteFailed);
-    lstrcatA(text, folderPath);
+    lstrcatA(text, ShortenedForBox(folderPath));
     MessageBoxA(handle, text, title, MB_OK | MB_ICONWARNING);
 }
 

@@ -54,8 +54,8 @@ public:
 
 private:
     void ExitWithOk();
-    void ExitWithCancel();
-    void ExitWithCancelButton();
+    void ExitAskingToSave();
+    void ExitWithoutAsking();
     void BrowseFolder();
     void BrowseImage();
     void TakePicture(const char* path);

@@ -23,6 +23,10 @@ CPathBuffer imagePathBuffer;
 // The folder browser's start folder on the way in, its choice on the way out.
 CPathBuffer folderBrowseBuffer;
 
+// The version fields the About box lists, by their index: company name (0), file description
+// (1), file version (2), copyright (4) and original file name (5).
+constexpr int kAboutFields = 1 << 0 | 1 << 1 | 1 << 2 | 1 << 4 | 1 << 5;
+
 } // namespace
 
 int CMain::OnInitDialog(HWND hwnd, WPARAM /*wParam*/, LPARAM /*lParam*/) {
@@ -63,10 +67,10 @@ int CMain::OnCommand(HWND /*hwnd*/, WPARAM wParam, LPARAM /*lParam*/) {
         ExitWithOk();
         return 1;
     case IDCANCEL:
-        ExitWithCancel();
+        ExitAskingToSave();
         break;
     case IDC_CANCEL_BUTTON:
-        ExitWithCancelButton();
+        ExitWithoutAsking();
         return 1;
     case IDC_APPLY:
         Apply();
@@ -182,5 +186,5 @@ void CMain::EditColors() {
 void CMain::ShowAbout() {
     vela::wx::CIcon icon;
     icon.Load(instance, MAKEINTRESOURCEA(IDI_MAIN));
-    vela::wx::ShowAboutBox(handle, 0x37, icon.GetHandle());
+    vela::wx::ShowAboutBox(handle, kAboutFields, icon.GetHandle());
 }

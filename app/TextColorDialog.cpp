@@ -16,7 +16,7 @@ struct Row {
     int bar;
     int label;
     BYTE CColorTriple::*channel;
-    int colour;
+    int color;
 };
 
 const Row rows[] = {
@@ -30,7 +30,7 @@ const Row rows[] = {
 
 void InitAllRows(HWND dialog) {
     for (const Row& row : rows)
-        InitColorScroll(dialog, row.bar, row.label, working[row.colour].*row.channel);
+        InitColorScroll(dialog, row.bar, row.label, working[row.color].*row.channel);
 }
 
 void SetValueLabel(HWND dialog, int label, int value) {
@@ -45,7 +45,7 @@ BYTE ReadValueLabel(HWND dialog, int label) {
     return static_cast<BYTE>(std::atoi(text) & 0xFF);
 }
 
-COLORREF ReadColour(HWND dialog, int redLabel, int greenLabel, int blueLabel) {
+COLORREF ReadColor(HWND dialog, int redLabel, int greenLabel, int blueLabel) {
     return CColorTriple(ReadValueLabel(dialog, blueLabel), ReadValueLabel(dialog, greenLabel),
                         ReadValueLabel(dialog, redLabel))
         .ToColor();
@@ -112,7 +112,7 @@ INT_PTR CALLBACK TextColorDlgProc(HWND dialog, UINT message, WPARAM wParam, LPAR
     case WM_HSCROLL:
         for (const Row& row : rows)
             OnColorScroll(dialog, row.bar, row.label, wParam, lParam,
-                          working[row.colour].*row.channel);
+                          working[row.color].*row.channel);
         InvalidateRect(dialog, nullptr, FALSE);
         return 0;
     case WM_DRAWITEM: {
@@ -128,9 +128,9 @@ INT_PTR CALLBACK TextColorDlgProc(HWND dialog, UINT message, WPARAM wParam, LPAR
         case IDOK:
             // The labels always show the working values, so this reads them back exactly.
             app->profile.SetIconTextColor(
-                ReadColour(dialog, IDC_TEXT_RED_VALUE, IDC_TEXT_GREEN_VALUE, IDC_TEXT_BLUE_VALUE));
+                ReadColor(dialog, IDC_TEXT_RED_VALUE, IDC_TEXT_GREEN_VALUE, IDC_TEXT_BLUE_VALUE));
             app->profile.SetIconTextBackColor(
-                ReadColour(dialog, IDC_BACK_RED_VALUE, IDC_BACK_GREEN_VALUE, IDC_BACK_BLUE_VALUE));
+                ReadColor(dialog, IDC_BACK_RED_VALUE, IDC_BACK_GREEN_VALUE, IDC_BACK_BLUE_VALUE));
             app->SetChanged(true);
             app->End(dialog, IDCANCEL);
             return 1;
@@ -139,6 +139,8 @@ INT_PTR CALLBACK TextColorDlgProc(HWND dialog, UINT message, WPARAM wParam, LPAR
             return 1;
         case IDC_TEXT_PICK:
         case IDC_BACK_PICK: {
+            // The two buttons stand in the order of the working colours.
+            static_assert(IDC_BACK_PICK == IDC_TEXT_PICK + 1);
             const int i = LOWORD(wParam) - IDC_TEXT_PICK;
             COLORREF color = working[i].ToColor();
             if (vela::wx::SelectColor(dialog, &color, nullptr, CC_RGBINIT)) {

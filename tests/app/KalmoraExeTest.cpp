@@ -1,6 +1,7 @@
 // The real Kalmora.exe, copied into a fresh folder, started and driven from outside as a user
 // would: clicks, keys, typed fields and answers to its questions, checked on disk.
 #include <windows.h>
+#include <shlobj.h>
 
 #include <gtest/gtest.h>
 
@@ -365,4 +366,73 @@ TEST_F(KalmoraExe, TheLookWindowReportsWhetherThisSystemsShellShowsBackgrounds) 
         kalmora.Click(IDC_CANCEL_BUTTON);
         EXPECT_EQ(kalmora.WaitForExit(), 0u);
     }
+}
+
+// Apply disables the button that was pressed; the focus goes on to the next control that can
+// take it, so that Tab still works without a click.
+TEST_F(KalmoraExe, TheFocusMovesOnFromApplyByMouseAndByKeyboard) {
+    ASSERT_TRUE(kalmora.Start(folder));
+    HWND apply = kalmora.Item(IDC_APPLY);
+    const struct {
+        const char* name;
+        std::function<void()> press;
+    } ways[] = {
+        {"mouse",
+         [&] {
+             PostMessageA(apply, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
+             PostMessageA(apply, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
+         }},
+        {"keyboard",
+         [&] {
+             for (int tabs = 0; tabs < 20 && kalmora.Focus() != apply; ++tabs) {
+                 HWND from = kalmora.Focus();
+                 Kalmora::Key(from, VK_TAB);
+                 Kalmora::WaitUntil([&] { return kalmora.Focus() != from; });
+             }
+             ASSERT_EQ(kalmora.Focus(), apply);
+             Kalmora::Key(apply, VK_SPACE);
+         }},
+    };
+    for (const auto& way : ways) {
+        SCOPED_TRACE(way.name);
+        // Leaves the focus on the image's "...", from where Tab passes no other field.
+        kalmora.Type(IDC_IMAGE, dir.Sub(way.name) + ".bmp");
+        ASSERT_TRUE(kalmora.Enabled(IDC_APPLY));
+        way.press();
+        EXPECT_TRUE(Kalmora::WaitUntil([&] { return !kalmora.Enabled(IDC_APPLY); }));
+        kalmora.Settle();
+        HWND focus = kalmora.Focus();
+        EXPECT_EQ(focus, kalmora.Item(IDC_CHANGE_COLORS));
+        EXPECT_TRUE(IsWindowEnabled(focus));
+        Kalmora::Key(focus, VK_TAB);
+        EXPECT_TRUE(Kalmora::WaitUntil(
+            [&] { return kalmora.Focus() == kalmora.Item(IDC_DEFAULT_COLORS); }));
+    }
+    kalmora.Click(IDC_CANCEL_BUTTON);
+    EXPECT_EQ(kalmora.WaitForExit(), 0u);
+}
+
+// A folder named setup.ini stands beside the exe, as unwritable as Program Files is for a user:
+// the settings go to the user's application data folder instead, and come back from there.
+TEST_F(KalmoraExe, SettingsGoToTheUsersFolderWhenTheExesFolderCannotBeWritten) {
+    char appData[MAX_PATH] = "";
+    ASSERT_EQ(SHGetFolderPathA(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, appData), S_OK);
+    const std::string perUser = std::string(appData) + "\\Kalmora\\setup.ini";
+    DeleteFileA(perUser.c_str());
+    CreateDirectoryA(kalmora.SettingsPath().c_str(), nullptr);
+
+    ASSERT_TRUE(kalmora.Start(folder));
+    Kalmora::Key(kalmora.Item(IDC_FOLDER), VK_ESCAPE);
+    EXPECT_EQ(kalmora.WaitForExit(), 0u);
+    EXPECT_EQ(Key(perUser, "Kalmora", "Open"), folder);
+    EXPECT_NE(Key(perUser, "Kalmora", "WNDPLACEMENT"), "<none>");
+
+    Kalmora again(dir);
+    ASSERT_TRUE(again.Start());
+    EXPECT_EQ(Kalmora::Text(again.Item(IDC_FOLDER)), folder);
+    again.Click(IDC_CANCEL_BUTTON);
+    EXPECT_EQ(again.WaitForExit(), 0u);
+    EXPECT_TRUE(RemoveDirectoryA(kalmora.SettingsPath().c_str()))
+        << "something was written into it";
+    DeleteFileA(perUser.c_str());
 }

@@ -315,3 +315,38 @@ TEST_F(AppTest, FailedRevertKeepsTheStartUpCopy) {
     Command(IDM_REVERT);
     EXPECT_EQ(test::ReadFileBytes(DesktopIniPath()), original);
 }
+
+// A deep folder that cannot be written: the box shows its path shortened in the middle, its
+// start and its own name kept, instead of one line wider than the screen.
+TEST_F(AppTest, TheWriteFailureBoxShortensALongPath) {
+    std::string deep = folder;
+    for (int i = 0; i < 6; ++i)
+        deep = dir.MakeDir(deep.substr(dir.Path().size() + 1) + "\\a-rather-long-folder-name");
+    deep = dir.MakeDir(deep.substr(dir.Path().size() + 1) + "\\写真");
+    ASSERT_GT(deep.size(), 150u);
+    CreateDirectoryA((deep + "\\Desktop.ini").c_str(), nullptr);
+    Start(deep);
+    Type(IDC_IMAGE, picture);
+    test::MessageBoxAnswer ok(IDOK);
+    Command(IDC_APPLY);
+    ASSERT_EQ(ok.Count(), 1);
+    const std::string prefix = "設定を書き込めませんでした。\n";
+    ASSERT_EQ(ok.Text().substr(0, prefix.size()), prefix);
+    const std::string shown = ok.Text().substr(prefix.size());
+    EXPECT_LE(shown.size(), 64u) << shown;
+    EXPECT_NE(shown.find("..."), std::string::npos) << shown;
+    EXPECT_EQ(shown.substr(0, 3), deep.substr(0, 3));
+    EXPECT_EQ(shown.substr(shown.size() - 5), "\\写真");
+}
+
+// F5 after the folder has gone disables the control that had the focus: the focus moves on to
+// the next control still enabled, not to no window at all.
+TEST_F(AppTest, DisabledFolderControlsHandTheFocusOn) {
+    Start(folder);
+    SetFocus(GetDlgItem(dialog, IDC_NO_IMAGE));
+    ASSERT_EQ(GetFocus(), GetDlgItem(dialog, IDC_NO_IMAGE));
+    RemoveDirectoryA(folder.c_str());
+    Command(IDM_REFRESH);
+    ASSERT_FALSE(Enabled(IDC_NO_IMAGE));
+    EXPECT_EQ(GetFocus(), GetDlgItem(dialog, IDC_CANCEL_BUTTON));
+}

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "vela/wx/profile/FolderAppearance.h"
+#include "vela/wx/shell/DoubleByte.h"
 
 namespace vela::wx {
 
@@ -43,9 +44,7 @@ void CDesktopProfile::SetImagePath(LPCSTR text) {
     // A cut never splits a double-byte character.
     size_t length = 0;
     while (text && text[length]) {
-        const size_t next = ::IsDBCSLeadByte(static_cast<BYTE>(text[length])) && text[length + 1]
-                                ? length + 2
-                                : length + 1;
+        const size_t next = length + CharBytes(text + length);
         if (next >= sizeof imagePath)
             break;
         length = next;

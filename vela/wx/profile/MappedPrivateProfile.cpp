@@ -5,6 +5,8 @@
 #include <memory>
 #include <new>
 
+#include "vela/wx/shell/DoubleByte.h"
+
 namespace {
 
 constexpr DWORD kFirstListSize = 1024;
@@ -30,7 +32,7 @@ std::unique_ptr<char[]> FetchList(Fetch fetch) {
 // The first "=" that is a character of its own, never the trail byte of a double-byte one.
 const char* FindEquals(const char* text) {
     while (*text && *text != '=')
-        text += ::IsDBCSLeadByte(static_cast<BYTE>(*text)) && text[1] ? 2 : 1;
+        text = vela::wx::NextChar(text);
     return *text ? text : nullptr;
 }
 

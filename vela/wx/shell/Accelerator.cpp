@@ -5,6 +5,7 @@
 #include <cstring>
 #include <vector>
 
+#include "vela/wx/shell/DoubleByte.h"
 #include "vela/wx/shell/Menu.h"
 
 namespace vela::wx {
@@ -59,7 +60,7 @@ bool WriteKeyName(WORD key, char* name, int size) {
         return true;
     }
     if (key >= VK_F1 && key <= VK_F24) {
-        std::snprintf(name, size, "F%d", key - 0x6F);
+        std::snprintf(name, size, "F%d", key - VK_F1 + 1);
         return true;
     }
     if (const char* fixed = KeyName(key)) {
@@ -72,12 +73,11 @@ bool WriteKeyName(WORD key, char* name, int size) {
 }
 
 // Where the text is cut before the shortcut is written: its last tab, or its end. Walked by
-// character in the system code page, so a byte inside a double-byte character is never taken
-// for a tab.
+// character, so a byte inside a double-byte character is never taken for a tab.
 char* LastTabOrEnd(char* text) {
     char* tab = nullptr;
     char* p = text;
-    for (; *p; p = ::CharNextA(p))
+    for (; *p; p = NextChar(p))
         if (*p == '\t')
             tab = p;
     return tab ? tab : p;
@@ -165,9 +165,7 @@ int CAccelerator::SetMenuShortcutText(HMENU menu) const {
     Copy(entries.data(), count);
 
     char text[kLabelSize] = {};
-    MENUITEMINFOA info = {};
-    info.cbSize = sizeof info;
-    info.fMask = MIIM_TYPE | MIIM_ID;
+    MENUITEMINFOA info = MakeMenuInfo(MIIM_TYPE | MIIM_ID);
     info.fType = MFT_STRING;
     for (const ACCEL& entry : entries) {
         info.dwTypeData = nullptr;

@@ -14,18 +14,27 @@ const wchar_t kFolderTitleW[] = L"フォルダを選択してください";
 
 const int kCustomColorCount = 16;
 
+// The open and save dialogs on the caller's record, or on a zero record of their own. Only the
+// save dialog passes a default extension (which may be none); the open dialog passes no pointer
+// to one and leaves the record's field as the caller set it.
 template <class Record, class Ch>
-void FillFileRecord(Record& record, HWND owner, const Ch* filter, Ch* file, DWORD capacity,
-                    DWORD flags, const Ch* title) {
+BOOL RunFile(BOOL(WINAPI* run)(Record*), Record* record, HWND owner, const Ch* filter, Ch* file,
+             DWORD capacity, DWORD flags, const Ch* title,
+             const Ch* const* defaultExtension = nullptr) {
+    Record own = {};
+    Record& used = record ? *record : own;
     // The size of the current record, the one that ends with FlagsEx, so the platform reads the
     // caller's FlagsEx as well.
-    record.lStructSize = sizeof(Record);
-    record.hwndOwner = owner;
-    record.lpstrFilter = filter;
-    record.lpstrFile = file;
-    record.nMaxFile = capacity;
-    record.Flags = flags;
-    record.lpstrTitle = title;
+    used.lStructSize = sizeof(Record);
+    used.hwndOwner = owner;
+    used.lpstrFilter = filter;
+    used.lpstrFile = file;
+    used.nMaxFile = capacity;
+    used.Flags = flags;
+    used.lpstrTitle = title;
+    if (defaultExtension)
+        used.lpstrDefExt = *defaultExtension;
+    return run(&used);
 }
 
 template <class Info, class Ch>
@@ -106,10 +115,7 @@ BOOL SelectOpenFile(HWND owner, LPCSTR filter, LPSTR file, DWORD capacity, DWORD
 
 BOOL SelectOpenFile(HWND owner, LPCSTR filter, LPSTR file, DWORD capacity, DWORD flags,
                     OPENFILENAMEA* record) {
-    OPENFILENAMEA own = {};
-    OPENFILENAMEA& used = record ? *record : own;
-    FillFileRecord(used, owner, filter, file, capacity, flags, kOpenTitle);
-    return ::GetOpenFileNameA(&used);
+    return RunFile(::GetOpenFileNameA, record, owner, filter, file, capacity, flags, kOpenTitle);
 }
 
 BOOL SelectOpenFile(HWND owner, LPCWSTR filter, LPWSTR file, DWORD capacity, DWORD flags) {
@@ -118,10 +124,7 @@ BOOL SelectOpenFile(HWND owner, LPCWSTR filter, LPWSTR file, DWORD capacity, DWO
 
 BOOL SelectOpenFile(HWND owner, LPCWSTR filter, LPWSTR file, DWORD capacity, DWORD flags,
                     OPENFILENAMEW* record) {
-    OPENFILENAMEW own = {};
-    OPENFILENAMEW& used = record ? *record : own;
-    FillFileRecord(used, owner, filter, file, capacity, flags, kOpenTitleW);
-    return ::GetOpenFileNameW(&used);
+    return RunFile(::GetOpenFileNameW, record, owner, filter, file, capacity, flags, kOpenTitleW);
 }
 
 BOOL SelectSaveFile(HWND owner, LPCSTR filter, LPSTR file, LPCSTR defaultExtension, DWORD capacity,
@@ -131,11 +134,8 @@ BOOL SelectSaveFile(HWND owner, LPCSTR filter, LPSTR file, LPCSTR defaultExtensi
 
 BOOL SelectSaveFile(HWND owner, LPCSTR filter, LPSTR file, LPCSTR defaultExtension, DWORD capacity,
                     DWORD flags, OPENFILENAMEA* record) {
-    OPENFILENAMEA own = {};
-    OPENFILENAMEA& used = record ? *record : own;
-    FillFileRecord(used, owner, filter, file, capacity, flags, kSaveTitle);
-    used.lpstrDefExt = defaultExtension;
-    return ::GetSaveFileNameA(&used);
+    return RunFile(::GetSaveFileNameA, record, owner, filter, file, capacity, flags, kSaveTitle,
+                   &defaultExtension);
 }
 
 BOOL SelectSaveFile(HWND owner, LPCWSTR filter, LPWSTR file, LPCWSTR defaultExtension,
@@ -145,11 +145,8 @@ BOOL SelectSaveFile(HWND owner, LPCWSTR filter, LPWSTR file, LPCWSTR defaultExte
 
 BOOL SelectSaveFile(HWND owner, LPCWSTR filter, LPWSTR file, LPCWSTR defaultExtension,
                     DWORD capacity, DWORD flags, OPENFILENAMEW* record) {
-    OPENFILENAMEW own = {};
-    OPENFILENAMEW& used = record ? *record : own;
-    FillFileRecord(used, owner, filter, file, capacity, flags, kSaveTitleW);
-    used.lpstrDefExt = defaultExtension;
-    return ::GetSaveFileNameW(&used);
+    return RunFile(::GetSaveFileNameW, record, owner, filter, file, capacity, flags, kSaveTitleW,
+                   &defaultExtension);
 }
 
 BOOL SelectFolder(HWND owner, LPSTR path, UINT flags) {

@@ -37,9 +37,7 @@ HMENU FindMenuItemT(HMENU menu, UINT item, BOOL byPosition, Info* info) {
 
 template <class Ch, class Info>
 int GetMenuItemTextT(HMENU menu, UINT item, BOOL byPosition, Ch* text, int capacity) {
-    Info info = {};
-    info.cbSize = sizeof info;
-    info.fMask = byPosition ? MIIM_TYPE : MIIM_TYPE | MIIM_ID;
+    Info info = MakeMenuInfo<Info>(byPosition ? MIIM_TYPE : MIIM_TYPE | MIIM_ID);
     if (QueryItem(menu, item, byPosition, &info)) {
         int wanted = static_cast<int>(info.cch) + 1;
         info.cch = wanted < capacity ? wanted : capacity;
@@ -59,9 +57,7 @@ int GetMenuItemTextT(HMENU menu, UINT item, BOOL byPosition, Ch* text, int capac
 }
 
 bool NotifiesByPosition(HMENU menu) {
-    MENUINFO info = {};
-    info.cbSize = sizeof info;
-    info.fMask = MIM_STYLE;
+    MENUINFO info = MakeMenuInfo<MENUINFO>(MIM_STYLE);
     return ::GetMenuInfo(menu, &info) && (info.dwStyle & MNS_NOTIFYBYPOS);
 }
 
@@ -86,9 +82,7 @@ HMENU FindMenuItem(HMENU menu, UINT item, BOOL byPosition, MENUITEMINFOW* info) 
 }
 
 HMENU FindMenuContaining(HMENU menu, UINT id) {
-    MENUITEMINFOA info = {};
-    info.cbSize = sizeof info;
-    info.fMask = MIIM_ID;
+    MENUITEMINFOA info = MakeMenuInfo(MIIM_ID);
     if (::GetMenuItemInfoA(menu, id, FALSE, &info))
         return menu;
     int count = ::GetMenuItemCount(menu);
@@ -103,9 +97,7 @@ HMENU FindMenuContaining(HMENU menu, UINT id) {
 int GetMenuItemPosition(HMENU menu, UINT id) {
     int count = ::GetMenuItemCount(menu);
     for (int position = 0; position < count; ++position) {
-        MENUITEMINFOA info = {};
-        info.cbSize = sizeof info;
-        info.fMask = MIIM_ID;
+        MENUITEMINFOA info = MakeMenuInfo(MIIM_ID);
         if (::GetMenuItemInfoA(menu, position, TRUE, &info) && info.wID == id)
             return position;
     }
@@ -303,16 +295,12 @@ bool CMenu::HasSubMenu() const {
 }
 
 UINT CMenu::GetItemType(UINT item, BOOL byPosition) const {
-    MENUITEMINFOA info = {};
-    info.cbSize = sizeof info;
-    info.fMask = MIIM_TYPE;
+    MENUITEMINFOA info = vela::wx::MakeMenuInfo(MIIM_TYPE);
     return ::GetMenuItemInfoA(handle, item, byPosition, &info) ? info.fType : 0;
 }
 
 UINT CMenu::GetItemState(UINT item, BOOL byPosition) const {
-    MENUITEMINFOA info = {};
-    info.cbSize = sizeof info;
-    info.fMask = MIIM_STATE;
+    MENUITEMINFOA info = vela::wx::MakeMenuInfo(MIIM_STATE);
     return ::GetMenuItemInfoA(handle, item, byPosition, &info) ? info.fState : 0;
 }
 
@@ -320,9 +308,7 @@ bool CMenu::SendMenuSelect(HWND hwnd, int position) const {
     UINT id = ::GetMenuItemID(handle, position);
     if (id == static_cast<UINT>(-1))
         return false;
-    MENUITEMINFOA info = {};
-    info.cbSize = sizeof info;
-    info.fMask = MIIM_STATE;
+    MENUITEMINFOA info = vela::wx::MakeMenuInfo(MIIM_STATE);
     if (!::GetMenuItemInfoA(handle, position, TRUE, &info))
         return false;
     ::SendMessageA(hwnd, WM_MENUSELECT, MAKEWPARAM(id, info.fState),
@@ -347,9 +333,7 @@ HMENU CMenu::RemoveSubMenu(UINT item, UINT flags) {
     HMENU level = vela::wx::FindMenuContaining(handle, item);
     if (!level)
         return nullptr;
-    MENUITEMINFOA info = {};
-    info.cbSize = sizeof info;
-    info.fMask = MIIM_SUBMENU;
+    MENUITEMINFOA info = vela::wx::MakeMenuInfo(MIIM_SUBMENU);
     ::GetMenuItemInfoA(level, item, FALSE, &info);
     ::RemoveMenu(level, item, MF_BYCOMMAND);
     return info.hSubMenu;

@@ -5,6 +5,16 @@
 
 namespace vela::wx {
 
+// A zero record of the platform's menu or menu-item information, sized for this build, that asks
+// for the fields of mask.
+template <class Info = MENUITEMINFOA>
+Info MakeMenuInfo(UINT mask) {
+    Info info = {};
+    info.cbSize = sizeof info;
+    info.fMask = mask;
+    return info;
+}
+
 // The level of the menu tree at which the item was found: the menu itself, or the direct
 // submenu whose tree holds it; none when it is nowhere. A by-command call on that level reaches
 // the item even when it sits deeper, since the platform's by-command calls look into submenus.

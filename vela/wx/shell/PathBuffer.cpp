@@ -4,6 +4,8 @@
 #include <cstring>
 #include <cwchar>
 
+#include "vela/wx/shell/DoubleByte.h"
+
 namespace {
 
 // The platform's 8-bit and UTF-16 entry points side by side, so one template serves both.
@@ -139,10 +141,9 @@ void CopyBounded(Ch* dest, size_t room, const Ch* text) {
     dest[n] = 0;
 }
 
-// How many units the character at text takes: a Shift_JIS lead byte carries its trail byte
-// (unless the text ends there); UTF-16 is taken unit by unit.
+// How many units the character at text takes; UTF-16 is taken unit by unit.
 int CharUnits(const char* text) {
-    return IsDBCSLeadByte(static_cast<BYTE>(text[0])) && text[1] != 0 ? 2 : 1;
+    return vela::wx::CharBytes(text);
 }
 int CharUnits(const wchar_t*) {
     return 1;

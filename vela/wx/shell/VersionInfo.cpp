@@ -3,6 +3,8 @@
 
 #include <ctype.h>
 
+#include "vela/wx/shell/DoubleByte.h"
+
 namespace vela::wx {
 
 namespace {
@@ -154,8 +156,8 @@ DWORD CVersionInfo::ReadProductVersion(DWORD base) const {
     // Read forwards a whole character at a time: a Shift_JIS trail byte can look like a
     // hexadecimal letter. Horner's rule gives the same number as weighting from the last digit.
     DWORD result = 0;
-    for (LPCSTR p = text; *p; p = ::CharNextA(p)) {
-        if (::IsDBCSLeadByte(static_cast<BYTE>(*p)))
+    for (LPCSTR p = text; *p; p = NextChar(p)) {
+        if (CharBytes(p) > 1)
             continue;
         int digit = DigitValue(*p, base);
         if (digit >= 0)

@@ -27,109 +27,109 @@ public:
     virtual bool OnInitInstance();
 
     // WM_CREATE: (CREATESTRUCT* create)
-    virtual int OnWndCreate(HWND hwnd, WPARAM wParam, LPARAM lParam);
+    virtual int OnWndCreate(HWND, WPARAM, LPARAM) { return 1; }
     // WM_DESTROY: ()
-    virtual int OnWndDestroy(HWND hwnd, WPARAM wParam, LPARAM lParam);
+    virtual int OnWndDestroy(HWND, WPARAM, LPARAM) { return 1; }
     // WM_MOVE: (int x, int y)
-    virtual int OnWndMove(HWND hwnd, WPARAM wParam, LPARAM lParam);
+    virtual int OnWndMove(HWND, WPARAM, LPARAM) { return 1; }
     // WM_SIZE: (UINT type, int cx, int cy)
-    virtual int OnWndSize(HWND hwnd, WPARAM wParam, LPARAM lParam);
+    virtual int OnWndSize(HWND, WPARAM, LPARAM) { return 1; }
     // WM_ACTIVATE: (WORD state, BOOL minimized, HWND other)
-    virtual int OnWndActivate(HWND hwnd, WPARAM wParam, LPARAM lParam);
+    virtual int OnWndActivate(HWND, WPARAM, LPARAM) { return 1; }
     // WM_SETFOCUS: (HWND lostFocus)
-    virtual int OnWndSetFocus(HWND hwnd, WPARAM wParam, LPARAM lParam);
+    virtual int OnWndSetFocus(HWND, WPARAM, LPARAM) { return 1; }
     // WM_KILLFOCUS: (HWND gainingFocus)
-    virtual int OnWndKillFocus(HWND hwnd, WPARAM wParam, LPARAM lParam);
+    virtual int OnWndKillFocus(HWND, WPARAM, LPARAM) { return 1; }
     // WM_ENABLE: (BOOL enabled)
-    virtual int OnWndEnable(HWND hwnd, WPARAM wParam, LPARAM lParam);
+    virtual int OnWndEnable(HWND, WPARAM, LPARAM) { return 1; }
     // WM_PAINT: ()
-    virtual int OnWndPaint(HWND hwnd, WPARAM wParam, LPARAM lParam);
+    virtual int OnWndPaint(HWND, WPARAM, LPARAM) { return 1; }
     // WM_CLOSE: ()
-    virtual int OnWndClose(HWND hwnd, WPARAM wParam, LPARAM lParam);
+    virtual int OnWndClose(HWND, WPARAM, LPARAM) { return 1; }
     // WM_ERASEBKGND: (HDC dc)
-    virtual int OnWndEraseBkgnd(HWND hwnd, WPARAM wParam, LPARAM lParam);
+    virtual int OnWndEraseBkgnd(HWND, WPARAM, LPARAM) { return 1; }
     // WM_SHOWWINDOW: (BOOL show, UINT status)
-    virtual int OnWndShowWindow(HWND hwnd, WPARAM wParam, LPARAM lParam);
+    virtual int OnWndShowWindow(HWND, WPARAM, LPARAM) { return 1; }
     // WM_SETCURSOR: (HWND window, WORD hitTest, WORD message)
-    virtual int OnWndSetCursor(HWND hwnd, WPARAM wParam, LPARAM lParam);
+    virtual int OnWndSetCursor(HWND, WPARAM, LPARAM) { return 1; }
     // WM_MOUSEACTIVATE: (HWND topLevel, WORD hitTest, WORD message)
-    virtual int OnWndMouseActivate(HWND hwnd, WPARAM wParam, LPARAM lParam);
+    virtual int OnWndMouseActivate(HWND, WPARAM, LPARAM) { return 1; }
     // WM_CHILDACTIVATE: ()
-    virtual int OnWndChildActivate(HWND hwnd, WPARAM wParam, LPARAM lParam);
+    virtual int OnWndChildActivate(HWND, WPARAM, LPARAM) { return 1; }
     // WM_GETMINMAXINFO: (MINMAXINFO* info)
-    virtual int OnWndGetMinMaxInfo(HWND hwnd, WPARAM wParam, LPARAM lParam);
+    virtual int OnWndGetMinMaxInfo(HWND, WPARAM, LPARAM) { return 1; }
     // WM_DRAWITEM: (UINT id, DRAWITEMSTRUCT* item)
-    virtual int OnWndDrawItem(HWND hwnd, WPARAM wParam, LPARAM lParam);
+    virtual int OnWndDrawItem(HWND, WPARAM, LPARAM) { return 1; }
     // WM_MEASUREITEM: (UINT id, MEASUREITEMSTRUCT* item)
-    virtual int OnWndMeasureItem(HWND hwnd, WPARAM wParam, LPARAM lParam);
+    virtual int OnWndMeasureItem(HWND, WPARAM, LPARAM) { return 1; }
     // WM_NOTIFY: (int id, NMHDR* header)
-    virtual int OnWndNotify(HWND hwnd, WPARAM wParam, LPARAM lParam);
+    virtual int OnWndNotify(HWND, WPARAM, LPARAM) { return 1; }
     // WM_HELP: (HELPINFO* info)
-    virtual int OnWndHelp(HWND hwnd, WPARAM wParam, LPARAM lParam);
+    virtual int OnWndHelp(HWND, WPARAM, LPARAM) { return 1; }
     // WM_KEYDOWN: (UINT key, UINT flags)
-    virtual int OnWndKeyDown(HWND hwnd, WPARAM wParam, LPARAM lParam);
+    virtual int OnWndKeyDown(HWND, WPARAM, LPARAM) { return 1; }
     // WM_KEYUP: (UINT key, UINT flags)
-    virtual int OnWndKeyUp(HWND hwnd, WPARAM wParam, LPARAM lParam);
+    virtual int OnWndKeyUp(HWND, WPARAM, LPARAM) { return 1; }
     // WM_CHAR: (UINT code, UINT flags)
-    virtual int OnWndChar(HWND hwnd, WPARAM wParam, LPARAM lParam);
+    virtual int OnWndChar(HWND, WPARAM, LPARAM) { return 1; }
     // WM_DEADCHAR: (UINT code, UINT flags)
-    virtual int OnWndDeadChar(HWND hwnd, WPARAM wParam, LPARAM lParam);
+    virtual int OnWndDeadChar(HWND, WPARAM, LPARAM) { return 1; }
     // WM_SYSKEYDOWN: (UINT key, UINT flags)
-    virtual int OnWndSysKeyDown(HWND hwnd, WPARAM wParam, LPARAM lParam);
+    virtual int OnWndSysKeyDown(HWND, WPARAM, LPARAM) { return 1; }
     // WM_SYSKEYUP: (UINT key, UINT flags)
-    virtual int OnWndSysKeyUp(HWND hwnd, WPARAM wParam, LPARAM lParam);
+    virtual int OnWndSysKeyUp(HWND, WPARAM, LPARAM) { return 1; }
     // WM_SYSCHAR: (UINT code, UINT flags)
-    virtual int OnWndSysChar(HWND hwnd, WPARAM wParam, LPARAM lParam);
+    virtual int OnWndSysChar(HWND, WPARAM, LPARAM) { return 1; }
     // WM_SYSDEADCHAR: (UINT code, UINT flags)
-    virtual int OnWndSysDeadChar(HWND hwnd, WPARAM wParam, LPARAM lParam);
+    virtual int OnWndSysDeadChar(HWND, WPARAM, LPARAM) { return 1; }
     // WM_UNICHAR: (UINT code, UINT flags)
-    virtual int OnWndUniChar(HWND hwnd, WPARAM wParam, LPARAM lParam);
+    virtual int OnWndUniChar(HWND, WPARAM, LPARAM) { return 1; }
     // WM_COMMAND: (WORD id, WORD code, HWND control)
-    virtual int OnWndCommand(HWND hwnd, WPARAM wParam, LPARAM lParam);
+    virtual int OnWndCommand(HWND, WPARAM, LPARAM) { return 1; }
     // WM_SYSCOMMAND: (UINT command, int x, int y)
-    virtual int OnWndSysCommand(HWND hwnd, WPARAM wParam, LPARAM lParam);
+    virtual int OnWndSysCommand(HWND, WPARAM, LPARAM) { return 1; }
     // WM_TIMER: (UINT_PTR id, TIMERPROC proc)
-    virtual int OnWndTimer(HWND hwnd, WPARAM wParam, LPARAM lParam);
+    virtual int OnWndTimer(HWND, WPARAM, LPARAM) { return 1; }
     // WM_HSCROLL: (WORD request, WORD position, HWND bar)
-    virtual int OnWndHScroll(HWND hwnd, WPARAM wParam, LPARAM lParam);
+    virtual int OnWndHScroll(HWND, WPARAM, LPARAM) { return 1; }
     // WM_VSCROLL: (WORD request, WORD position, HWND bar)
-    virtual int OnWndVScroll(HWND hwnd, WPARAM wParam, LPARAM lParam);
+    virtual int OnWndVScroll(HWND, WPARAM, LPARAM) { return 1; }
     // WM_MENUSELECT: (WORD item, WORD flags, HMENU menu)
-    virtual int OnWndMenuSelect(HWND hwnd, WPARAM wParam, LPARAM lParam);
+    virtual int OnWndMenuSelect(HWND, WPARAM, LPARAM) { return 1; }
     // WM_MENUCHAR: (WORD code, WORD type, HMENU menu)
-    virtual int OnWndMenuChar(HWND hwnd, WPARAM wParam, LPARAM lParam);
+    virtual int OnWndMenuChar(HWND, WPARAM, LPARAM) { return 1; }
     // WM_ENTERMENULOOP: (BOOL popup)
-    virtual int OnWndEnterMenuLoop(HWND hwnd, WPARAM wParam, LPARAM lParam);
+    virtual int OnWndEnterMenuLoop(HWND, WPARAM, LPARAM) { return 1; }
     // WM_EXITMENULOOP: (BOOL popup)
-    virtual int OnWndExitMenuLoop(HWND hwnd, WPARAM wParam, LPARAM lParam);
+    virtual int OnWndExitMenuLoop(HWND, WPARAM, LPARAM) { return 1; }
     // WM_MOUSEMOVE: (UINT keys, int x, int y)
-    virtual int OnWndMouseMove(HWND hwnd, WPARAM wParam, LPARAM lParam);
+    virtual int OnWndMouseMove(HWND, WPARAM, LPARAM) { return 1; }
     // WM_LBUTTONDOWN: (UINT keys, int x, int y)
-    virtual int OnWndLButtonDown(HWND hwnd, WPARAM wParam, LPARAM lParam);
+    virtual int OnWndLButtonDown(HWND, WPARAM, LPARAM) { return 1; }
     // WM_LBUTTONUP: (UINT keys, int x, int y)
-    virtual int OnWndLButtonUp(HWND hwnd, WPARAM wParam, LPARAM lParam);
+    virtual int OnWndLButtonUp(HWND, WPARAM, LPARAM) { return 1; }
     // WM_LBUTTONDBLCLK: (UINT keys, int x, int y)
-    virtual int OnWndLButtonDblClk(HWND hwnd, WPARAM wParam, LPARAM lParam);
+    virtual int OnWndLButtonDblClk(HWND, WPARAM, LPARAM) { return 1; }
     // WM_RBUTTONDOWN: (UINT keys, int x, int y)
-    virtual int OnWndRButtonDown(HWND hwnd, WPARAM wParam, LPARAM lParam);
+    virtual int OnWndRButtonDown(HWND, WPARAM, LPARAM) { return 1; }
     // WM_RBUTTONUP: (UINT keys, int x, int y)
-    virtual int OnWndRButtonUp(HWND hwnd, WPARAM wParam, LPARAM lParam);
+    virtual int OnWndRButtonUp(HWND, WPARAM, LPARAM) { return 1; }
     // WM_RBUTTONDBLCLK: (UINT keys, int x, int y)
-    virtual int OnWndRButtonDblClk(HWND hwnd, WPARAM wParam, LPARAM lParam);
+    virtual int OnWndRButtonDblClk(HWND, WPARAM, LPARAM) { return 1; }
     // WM_MBUTTONDOWN: (UINT keys, int x, int y)
-    virtual int OnWndMButtonDown(HWND hwnd, WPARAM wParam, LPARAM lParam);
+    virtual int OnWndMButtonDown(HWND, WPARAM, LPARAM) { return 1; }
     // WM_MBUTTONUP: (UINT keys, int x, int y)
-    virtual int OnWndMButtonUp(HWND hwnd, WPARAM wParam, LPARAM lParam);
+    virtual int OnWndMButtonUp(HWND, WPARAM, LPARAM) { return 1; }
     // WM_MBUTTONDBLCLK: (UINT keys, int x, int y)
-    virtual int OnWndMButtonDblClk(HWND hwnd, WPARAM wParam, LPARAM lParam);
+    virtual int OnWndMButtonDblClk(HWND, WPARAM, LPARAM) { return 1; }
     // WM_DROPFILES: (HDROP drop)
-    virtual int OnWndDropFiles(HWND hwnd, WPARAM wParam, LPARAM lParam);
+    virtual int OnWndDropFiles(HWND, WPARAM, LPARAM) { return 1; }
     // WM_DRAWCLIPBOARD: ()
-    virtual int OnWndDrawClipboard(HWND hwnd, WPARAM wParam, LPARAM lParam);
+    virtual int OnWndDrawClipboard(HWND, WPARAM, LPARAM) { return 1; }
     // WM_QUERYENDSESSION: (UINT source, UINT reason)
-    virtual int OnWndQueryEndSession(HWND hwnd, WPARAM wParam, LPARAM lParam);
+    virtual int OnWndQueryEndSession(HWND, WPARAM, LPARAM) { return 1; }
     // WM_USERCHANGED: ()
-    virtual int OnWndUserChanged(HWND hwnd, WPARAM wParam, LPARAM lParam);
+    virtual int OnWndUserChanged(HWND, WPARAM, LPARAM) { return 1; }
     // The procedure must be StaticWndProc for the window's messages to reach the object.
     virtual bool RegisterWindowClass(WNDPROC proc, LPCSTR className, HBRUSH background);
 

@@ -15,77 +15,80 @@ public:
 
     virtual INT_PTR DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     // WM_DESTROY: ()
-    virtual int OnDestroy(HWND hwnd, WPARAM wParam, LPARAM lParam);
+    virtual int OnDestroy(HWND, WPARAM, LPARAM) { return 1; }
     // WM_MOVE: (int x, int y)
-    virtual int OnMove(HWND hwnd, WPARAM wParam, LPARAM lParam);
+    virtual int OnMove(HWND, WPARAM, LPARAM) { return 0; }
     // WM_SIZE: (UINT type, int cx, int cy)
-    virtual int OnSize(HWND hwnd, WPARAM wParam, LPARAM lParam);
+    virtual int OnSize(HWND, WPARAM, LPARAM) { return 0; }
     // WM_SETFOCUS: (HWND lostFocus)
-    virtual int OnSetFocus(HWND hwnd, WPARAM wParam, LPARAM lParam);
+    virtual int OnSetFocus(HWND, WPARAM, LPARAM) { return 0; }
     // WM_KILLFOCUS: (HWND gainingFocus)
-    virtual int OnKillFocus(HWND hwnd, WPARAM wParam, LPARAM lParam);
+    virtual int OnKillFocus(HWND, WPARAM, LPARAM) { return 0; }
     // WM_ENABLE: (BOOL enabled)
-    virtual int OnEnable(HWND hwnd, WPARAM wParam, LPARAM lParam);
+    virtual int OnEnable(HWND, WPARAM, LPARAM) { return 0; }
     // WM_PAINT: ()
-    virtual int OnPaint(HWND hwnd, WPARAM wParam, LPARAM lParam);
+    virtual int OnPaint(HWND, WPARAM, LPARAM) { return 0; }
     // WM_CLOSE: ()
-    virtual int OnClose(HWND hwnd, WPARAM wParam, LPARAM lParam);
+    virtual int OnClose(HWND, WPARAM, LPARAM) { return 0; }
     // WM_QUERYDRAGICON: ()
-    virtual int OnQueryDragIcon(HWND hwnd, WPARAM wParam, LPARAM lParam);
+    virtual int OnQueryDragIcon(HWND, WPARAM, LPARAM) { return 0; }
     // WM_WINDOWPOSCHANGING: (WINDOWPOS* pos)
-    virtual int OnWindowPosChanging(HWND hwnd, WPARAM wParam, LPARAM lParam);
+    virtual int OnWindowPosChanging(HWND, WPARAM, LPARAM) { return 0; }
     // WM_WINDOWPOSCHANGED: (WINDOWPOS* pos)
-    virtual int OnWindowPosChanged(HWND hwnd, WPARAM wParam, LPARAM lParam);
+    virtual int OnWindowPosChanged(HWND, WPARAM, LPARAM) { return 0; }
     // WM_DRAWITEM: (UINT id, DRAWITEMSTRUCT* item)
-    virtual int OnDrawItem(HWND hwnd, WPARAM wParam, LPARAM lParam);
+    virtual int OnDrawItem(HWND, WPARAM, LPARAM) { return 0; }
     // WM_MEASUREITEM: (UINT id, MEASUREITEMSTRUCT* item)
-    virtual int OnMeasureItem(HWND hwnd, WPARAM wParam, LPARAM lParam);
+    virtual int OnMeasureItem(HWND, WPARAM, LPARAM) { return 0; }
     // WM_NOTIFY: (int id, NMHDR* header)
-    virtual int OnNotify(HWND hwnd, WPARAM wParam, LPARAM lParam);
+    virtual int OnNotify(HWND, WPARAM, LPARAM) { return 0; }
     // WM_GETMINMAXINFO: (MINMAXINFO* info)
-    virtual int OnGetMinMaxInfo(HWND hwnd, WPARAM wParam, LPARAM lParam);
+    virtual int OnGetMinMaxInfo(HWND, WPARAM, LPARAM) { return 0; }
     // WM_HELP: (HELPINFO* info)
-    virtual int OnHelp(HWND hwnd, WPARAM wParam, LPARAM lParam);
-    // WM_NOTIFYFORMAT: (HWND from, int command)
-    virtual int OnNotifyFormat(HWND hwnd, WPARAM wParam, LPARAM lParam);
+    virtual int OnHelp(HWND, WPARAM, LPARAM) { return 0; }
+    // WM_NOTIFYFORMAT: (HWND from, int command). NFR_ANSI: the controls send their
+    // notifications in the 8-bit form.
+    virtual int OnNotifyFormat(HWND, WPARAM, LPARAM) { return NFR_ANSI; }
     // WM_GETICON: (UINT type, DWORD dpi)
-    virtual int OnGetIcon(HWND hwnd, WPARAM wParam, LPARAM lParam);
+    virtual int OnGetIcon(HWND, WPARAM, LPARAM) { return 0; }
     // WM_GETDLGCODE: (UINT key, MSG* msg)
-    virtual int OnGetDlgCode(HWND hwnd, WPARAM wParam, LPARAM lParam);
+    virtual int OnGetDlgCode(HWND, WPARAM, LPARAM) { return 0; }
     // WM_KEYDOWN: (UINT key, UINT flags)
-    virtual int OnKeyDown(HWND hwnd, WPARAM wParam, LPARAM lParam);
+    virtual int OnKeyDown(HWND, WPARAM, LPARAM) { return 0; }
     // WM_KEYUP: (UINT key, UINT flags)
-    virtual int OnKeyUp(HWND hwnd, WPARAM wParam, LPARAM lParam);
+    virtual int OnKeyUp(HWND, WPARAM, LPARAM) { return 0; }
     // WM_CHAR: (UINT code, UINT flags)
-    virtual int OnChar(HWND hwnd, WPARAM wParam, LPARAM lParam);
+    virtual int OnChar(HWND, WPARAM, LPARAM) { return 0; }
     // WM_DEADCHAR: (UINT code, UINT flags)
-    virtual int OnDeadChar(HWND hwnd, WPARAM wParam, LPARAM lParam);
+    virtual int OnDeadChar(HWND, WPARAM, LPARAM) { return 0; }
     // WM_SYSKEYDOWN: (UINT key, UINT flags)
-    virtual int OnSysKeyDown(HWND hwnd, WPARAM wParam, LPARAM lParam);
+    virtual int OnSysKeyDown(HWND, WPARAM, LPARAM) { return 0; }
     // WM_SYSKEYUP: (UINT key, UINT flags)
-    virtual int OnSysKeyUp(HWND hwnd, WPARAM wParam, LPARAM lParam);
-    // WM_INITDIALOG: (HWND focus, LPARAM init)
-    virtual int OnInitDialog(HWND hwnd, WPARAM wParam, LPARAM lParam);
-    // WM_COMMAND: (WORD id, WORD code, HWND control)
+    virtual int OnSysKeyUp(HWND, WPARAM, LPARAM) { return 0; }
+    // WM_INITDIALOG: (HWND focus, LPARAM init). 1 lets the platform put the focus on the
+    // first control.
+    virtual int OnInitDialog(HWND, WPARAM, LPARAM) { return 1; }
+    // WM_COMMAND: (WORD id, WORD code, HWND control). By default IDOK and IDCANCEL close the
+    // dialog.
     virtual int OnCommand(HWND hwnd, WPARAM wParam, LPARAM lParam);
     // WM_SYSCOMMAND: (UINT command, int x, int y)
-    virtual int OnSysCommand(HWND hwnd, WPARAM wParam, LPARAM lParam);
+    virtual int OnSysCommand(HWND, WPARAM, LPARAM) { return 0; }
     // WM_TIMER: (UINT_PTR id, TIMERPROC proc)
-    virtual int OnTimer(HWND hwnd, WPARAM wParam, LPARAM lParam);
+    virtual int OnTimer(HWND, WPARAM, LPARAM) { return 0; }
     // WM_HSCROLL: (WORD request, WORD position, HWND bar)
-    virtual int OnHScroll(HWND hwnd, WPARAM wParam, LPARAM lParam);
+    virtual int OnHScroll(HWND, WPARAM, LPARAM) { return 0; }
     // WM_VSCROLL: (WORD request, WORD position, HWND bar)
-    virtual int OnVScroll(HWND hwnd, WPARAM wParam, LPARAM lParam);
+    virtual int OnVScroll(HWND, WPARAM, LPARAM) { return 0; }
     // WM_INITMENU: (HMENU menu)
-    virtual int OnInitMenu(HWND hwnd, WPARAM wParam, LPARAM lParam);
+    virtual int OnInitMenu(HWND, WPARAM, LPARAM) { return 0; }
     // WM_INITMENUPOPUP: (HMENU popup, WORD position, BOOL system)
-    virtual int OnInitMenuPopup(HWND hwnd, WPARAM wParam, LPARAM lParam);
+    virtual int OnInitMenuPopup(HWND, WPARAM, LPARAM) { return 0; }
     // WM_MENUSELECT: (WORD item, WORD flags, HMENU menu)
-    virtual int OnMenuSelect(HWND hwnd, WPARAM wParam, LPARAM lParam);
+    virtual int OnMenuSelect(HWND, WPARAM, LPARAM) { return 0; }
     // WM_MENUCHAR: (WORD code, WORD type, HMENU menu)
-    virtual int OnMenuChar(HWND hwnd, WPARAM wParam, LPARAM lParam);
+    virtual int OnMenuChar(HWND, WPARAM, LPARAM) { return 0; }
     // WM_DROPFILES: (HDROP drop)
-    virtual int OnDropFiles(HWND hwnd, WPARAM wParam, LPARAM lParam);
+    virtual int OnDropFiles(HWND, WPARAM, LPARAM) { return 0; }
 
     LRESULT WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) override;
     // The platform's dialog keyboard navigation; nonzero when it has taken the message.

@@ -17,6 +17,8 @@ std::map<HWND, CWindow*>& WindowMap() {
 
 } // namespace
 
+CWindow* const& CWindow::PendingWindow = CWindow::pendingWindow;
+
 CWindow::CWindow(HWND hwnd) {
     Attach(hwnd);
 }
@@ -55,9 +57,9 @@ CWindow* CWindow::FromHandle(HWND hwnd) {
 LRESULT CALLBACK CWindow::StaticWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     CWindow* window = FromHandle(hwnd);
     if ((message == WM_CREATE || message == WM_INITDIALOG) && !window) {
-        window = PendingWindow;
+        window = pendingWindow;
         // Emptied here so that this very handler may create another framework window.
-        PendingWindow = nullptr;
+        pendingWindow = nullptr;
     }
     // Handlers of WM_DESTROY already see the object unbound.
     if (message == WM_DESTROY && window)

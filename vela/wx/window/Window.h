@@ -86,7 +86,8 @@ public:
     CWndProcSubject observers;
 
     // Carries the object being created to the first message that can bind it; null otherwise.
-    static inline CWindow* PendingWindow = nullptr;
+    // Read-only: only the creating calls and StaticWndProc set it.
+    static CWindow* const& PendingWindow;
 
 protected:
     // Runs a creating call while this object waits for the new handle's first message; zero
@@ -96,9 +97,9 @@ protected:
     auto RunPending(Create create) -> decltype(create()) {
         if (handle)
             return {};
-        PendingWindow = this;
+        pendingWindow = this;
         auto result = create();
-        PendingWindow = nullptr;
+        pendingWindow = nullptr;
         return result;
     }
 
@@ -112,6 +113,8 @@ protected:
     }
 
 private:
+    static inline CWindow* pendingWindow = nullptr;
+
     // Where MoveWindow expects the window's top-left corner to be given.
     POINT GetOrigin();
 };
