@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "vela/fnd/Singleton.h"
+#include "vela/wx/profile/DesktopIniImage.h"
 #include "vela/wx/profile/DesktopProfile.h"
 #include "vela/wx/shell/PathBuffer.h"
 #include "vela/wx/window/DlgApplication.h"
@@ -58,6 +59,11 @@ private:
     void SetImageLabel(const char* imagePath);
     void SetImageChanged();
     bool AskToSave();
-    void TellWriteFailed();
+    void TellWriteFailed(DWORD error);
     void Repaint();
+
+    // The folder's Desktop.ini exactly as the last Refresh found it: what Revert restores.
+    vela::wx::CDesktopIniImage loadedFile;
+    // The IconArea_Image the folder's Desktop.ini holds, as loaded or last applied.
+    CPathBuffer fileImagePath;
 };
