@@ -30,21 +30,6 @@ std::string CurrentDirectory() {
     return current;
 }
 
-std::vector<std::string> FolderNames(const std::string& folder) {
-    std::vector<std::string> names;
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE)
-        return names;
-    do {
-        const std::string name = found.cFileName;
-        if (name != "." && name != "..")
-            names.push_back(name);
-    } while (FindNextFileA(search, &found));
-    FindClose(search);
-    return names;
-}
-
 std::string CustomIni(const std::string& image) {
     return std::string("[.ShellClassInfo]\r\nIconResource=a.dll,3\r\n") + kSection +
            "IconArea_Image=" + image + "\r\nAttributes=1\r\nIconArea_Text=0x00112233\r\n" +
@@ -317,7 +302,7 @@ TEST_F(AppTest, FailedApplyKeepsTheChangesAndTellsTheUser) {
     CreateDirectoryA(DesktopIniPath().c_str(), nullptr);
     const DWORD folderBefore = GetFileAttributesA(folder.c_str());
     const DWORD iniBefore = GetFileAttributesA(DesktopIniPath().c_str());
-    const std::vector<std::string> currentBefore = FolderNames(CurrentDirectory());
+    const std::vector<std::string> currentBefore = test::FolderNames(CurrentDirectory());
     Type(IDC_IMAGE, picture);
     {
         test::MessageBoxAnswer ok(IDOK);
@@ -330,8 +315,8 @@ TEST_F(AppTest, FailedApplyKeepsTheChangesAndTellsTheUser) {
     }
     EXPECT_EQ(GetFileAttributesA(folder.c_str()), folderBefore);
     EXPECT_EQ(GetFileAttributesA(DesktopIniPath().c_str()), iniBefore);
-    EXPECT_EQ(FolderNames(folder), std::vector<std::string>{"Desktop.ini"});
-    EXPECT_EQ(FolderNames(CurrentDirectory()), currentBefore);
+    EXPECT_EQ(test::FolderNames(folder), std::vector<std::string>{"Desktop.ini"});
+    EXPECT_EQ(test::FolderNames(CurrentDirectory()), currentBefore);
     EXPECT_TRUE(app->changed);
     EXPECT_TRUE(Enabled(IDOK));
     {
@@ -368,13 +353,9 @@ TEST_F(AppTest, FailedRevertKeepsTheStartUpCopy) {
 // line and a key listed twice comes back byte for byte, under its name, with the attributes of
 // file and folder; the profile functions could give back none of these.
 TEST_F(AppTest, RevertRestoresTheFileExactlyAsFound) {
-    std::string bytes = "\xFF\xFE";
-    for (char16_t c : std::u16string(u"; mine\r\n\r\n[.ShellClassInfo]\r\nInfoTip=Café 한국어\r\n"
-                                     u"[{BE098140-A513-11D0-A3A4-00C04FD706EC}]\r\n"
-                                     u"Attributes=1\r\nAttributes=0x60000000\r\n")) {
-        bytes += static_cast<char>(c & 0xFF);
-        bytes += static_cast<char>(c >> 8);
-    }
+    const std::string bytes = test::Utf16LeBytes(
+        u"; mine\r\n\r\n[.ShellClassInfo]\r\nInfoTip=Café 한국어\r\n"
+        u"[{BE098140-A513-11D0-A3A4-00C04FD706EC}]\r\nAttributes=1\r\nAttributes=0x60000000\r\n");
     const std::string ini = dir.WriteFile("Folder\\desktop.ini", bytes);
     SetFileAttributesA(ini.c_str(), FILE_ATTRIBUTE_HIDDEN);
     const DWORD folderBefore = GetFileAttributesA(folder.c_str());
@@ -388,7 +369,7 @@ TEST_F(AppTest, RevertRestoresTheFileExactlyAsFound) {
     Command(IDM_REVERT);
     EXPECT_EQ(yes.Count(), 1);
     EXPECT_EQ(test::ReadFileBytes(ini), bytes);
-    EXPECT_EQ(FolderNames(folder), std::vector<std::string>{"desktop.ini"});
+    EXPECT_EQ(test::FolderNames(folder), std::vector<std::string>{"desktop.ini"});
     // Wine reports FILE_ATTRIBUTE_ARCHIVE on every plain file; Windows keeps what was set.
     EXPECT_EQ(GetFileAttributesA(ini.c_str()) & ~FILE_ATTRIBUTE_ARCHIVE,
               DWORD(FILE_ATTRIBUTE_HIDDEN));
@@ -404,7 +385,7 @@ TEST_F(AppTest, RevertOfAFolderWithoutDesktopIniGivesTheFolderItsAttributesBack)
     ASSERT_NE(GetFileAttributesA(folder.c_str()), folderBefore);
     test::MessageBoxAnswer yes(IDYES);
     Command(IDM_REVERT);
-    EXPECT_EQ(FolderNames(folder), std::vector<std::string>{});
+    EXPECT_EQ(test::FolderNames(folder), std::vector<std::string>{});
     EXPECT_EQ(GetFileAttributesA(folder.c_str()), folderBefore);
 }
 
@@ -421,8 +402,8 @@ TEST_F(AppTest, FolderPathTooLongForDesktopIniFailsWithoutWritingAnywhere) {
         app.reset();
         Start(folder);
         ASSERT_TRUE(Enabled(IDC_IMAGE));
-        const std::vector<std::string> currentBefore = FolderNames(CurrentDirectory());
-        const std::vector<std::string> baseBefore = FolderNames(dir.Path());
+        const std::vector<std::string> currentBefore = test::FolderNames(CurrentDirectory());
+        const std::vector<std::string> baseBefore = test::FolderNames(dir.Path());
         Type(IDC_IMAGE, picture);
         {
             test::MessageBoxAnswer ok(IDOK);
@@ -432,10 +413,10 @@ TEST_F(AppTest, FolderPathTooLongForDesktopIniFailsWithoutWritingAnywhere) {
                                               SystemText(ERROR_FILENAME_EXCED_RANGE));
         }
         EXPECT_TRUE(app->changed);
-        EXPECT_EQ(FolderNames(folder), std::vector<std::string>{});
+        EXPECT_EQ(test::FolderNames(folder), std::vector<std::string>{});
         EXPECT_EQ(GetFileAttributesA(folder.c_str()), folderBefore);
-        EXPECT_EQ(FolderNames(CurrentDirectory()), currentBefore);
-        EXPECT_EQ(FolderNames(dir.Path()), baseBefore);
+        EXPECT_EQ(test::FolderNames(CurrentDirectory()), currentBefore);
+        EXPECT_EQ(test::FolderNames(dir.Path()), baseBefore);
         DestroyWindow(dialog);
         Pump();
     }

@@ -20,22 +20,12 @@ DWORD FileAttributes(const std::string& path) {
     return GetFileAttributesA(path.c_str()) & ~FILE_ATTRIBUTE_ARCHIVE;
 }
 
-// UTF-16LE with its byte order mark, as current Windows writes a Desktop.ini.
-std::string Utf16(const std::u16string& text) {
-    std::string bytes = "\xFF\xFE";
-    for (char16_t c : text) {
-        bytes += static_cast<char>(c & 0xFF);
-        bytes += static_cast<char>(c >> 8);
-    }
-    return bytes;
-}
-
 // Characters outside code page 932, a comment, a blank line and a key listed twice (readers see
 // the first value).
 const std::string kUtf16Ini =
-    Utf16(u"; made by hand\r\n\r\n[.ShellClassInfo]\r\nInfoTip=Café 한국어\r\n"
-          u"[{BE098140-A513-11D0-A3A4-00C04FD706EC}]\r\nAttributes=1\r\n"
-          u"Attributes=0x60000000\r\n");
+    test::Utf16LeBytes(u"; made by hand\r\n\r\n[.ShellClassInfo]\r\nInfoTip=Café 한국어\r\n"
+                       u"[{BE098140-A513-11D0-A3A4-00C04FD706EC}]\r\nAttributes=1\r\n"
+                       u"Attributes=0x60000000\r\n");
 // Keys before any section header, which a loader sees as no section at all.
 const std::string kHeaderlessIni = "IconResource=a.dll,3\r\n; note\r\n\r\n[x]\r\n k = v \r\n";
 
