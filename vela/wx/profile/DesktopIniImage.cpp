@@ -201,14 +201,17 @@ bool CDesktopIniImage::PutFile(const char* path) const {
         ::SetFileAttributesA(aside, FILE_ATTRIBUTE_NORMAL);
         ::DeleteFileA(aside);
     } else {
-        // A read-only file cannot be replaced; it gets its attribute back if it stays.
-        const bool readOnly = current.exists && (current.attributes & FILE_ATTRIBUTE_READONLY);
-        if (readOnly)
-            ::SetFileAttributesA(path, Settable(current.attributes & ~FILE_ATTRIBUTE_READONLY));
+        // A read-only file cannot be replaced, and a hidden or system one cannot be written over
+        // on some systems; the file is made plain first and gets its attributes back if it stays.
+        const DWORD guarding =
+            FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+        const bool guarded = current.exists && !current.isFolder && (current.attributes & guarding);
+        if (guarded)
+            ::SetFileAttributesA(path, Settable(current.attributes & ~guarding));
         if (!::MoveFileExA(temporary, target.c_str(),
                            MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
             return FailAfter([&] {
-                if (readOnly)
+                if (guarded)
                     ::SetFileAttributesA(path, Settable(current.attributes));
                 dropTemporary();
             });
