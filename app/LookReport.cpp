@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "app/PictureFile.h"
+#include "vela/wx/profile/FolderImagePath.h"
 #include "vela/wx/shell/PathBuffer.h"
 
 namespace kalmora {
@@ -46,7 +47,7 @@ void ReportPicture(std::string& report, const char* folder, const char* image) {
         return;
     }
     CPathBuffer path;
-    ResolveImagePath(folder, image, path);
+    vela::wx::ResolveFolderImagePath(folder, image, path);
     DWORD attributes = GetFileAttributesA(path);
     if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
         AddLine(report, std::string("背景画像が見つかりません: ") + path.c_str());

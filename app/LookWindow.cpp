@@ -9,6 +9,7 @@
 
 #include "app/LookReport.h"
 #include "app/PictureFile.h"
+#include "vela/wx/profile/FolderImagePath.h"
 #include "app/resource.h"
 
 namespace kalmora {
@@ -58,7 +59,7 @@ void CLookWindow::Update(const LookState& state) {
 
     ShowItems(state.folder);
     CPathBuffer image;
-    ResolveImagePath(state.folder, state.image, image);
+    vela::wx::ResolveFolderImagePath(state.folder, state.image, image);
     ShowPicture(image);
 
     COLORREF text = state.defaultColors ? GetSysColor(COLOR_WINDOWTEXT) : state.textColor;

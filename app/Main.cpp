@@ -2,10 +2,12 @@
 #include "app/Main.h"
 
 #include <cstring>
+#include <string>
 
 #include "app/SettingsPath.h"
 #include "app/Texts.h"
 #include "app/resource.h"
+#include "vela/wx/profile/FolderImagePath.h"
 #include "vela/wx/profile/ProfileValues.h"
 #include "vela/wx/window/DlgFocus.h"
 
@@ -88,7 +90,9 @@ bool CMain::Refresh() {
         EnableFolderControls(false);
         return false;
     }
+    loadedFile.Capture(folderPath);
     profile.LoadFolder(folderPath);
+    fileImagePath.Assign(profile.GetImagePath());
     bool custom = profile.FindValue(kBackgroundSection, kTextColorKey) &&
                   profile.FindValue(kBackgroundSection, kTextBackColorKey);
     SetImageLabel(profile.GetImagePath());
@@ -102,17 +106,32 @@ bool CMain::Refresh() {
 bool CMain::Apply() {
     CPathBuffer text;
     GetDlgItemTextA(handle, IDC_IMAGE, text, MAX_PATH);
-    bool imageExists = text.FileExists();
+    // A relative path is tested from the folder, as the shells resolve it. The path the file
+    // holds already is kept even when it cannot be reached now (a drive not plugged in): only a
+    // path the user typed or chose must name an existing picture.
+    const bool imageKept = vela::wx::FolderImageExists(folderPath, text) ||
+                           (text[0] && std::strcmp(text, fileImagePath) == 0);
     profile.SetImagePath(text);
-    bool written;
-    if (defaultColors && !imageExists)
-        written = profile.ClearAppearance(folderPath);
-    else
-        written = profile.WriteAppearance(folderPath, imageExists, !defaultColors, !defaultColors);
-    if (!written) {
-        TellWriteFailed();
+    // A write can fail after some keys reached the file; what it changed is undone from this.
+    vela::wx::CDesktopIniImage before;
+    if (!before.Capture(folderPath)) {
+        TellWriteFailed(GetLastError());
         return false;
     }
+    bool written;
+    if (defaultColors && !imageKept)
+        written = profile.ClearAppearance(folderPath);
+    else
+        written = profile.WriteAppearance(folderPath, imageKept, !defaultColors, !defaultColors);
+    if (!written) {
+        const DWORD error = GetLastError();
+        vela::wx::CDesktopIniImage after;
+        if (!after.Capture(folderPath) || !after.SameAs(before))
+            before.Restore();
+        TellWriteFailed(error);
+        return false;
+    }
+    fileImagePath.Assign(imageKept ? text.c_str() : "");
     SetChanged(false);
     NotifyShell();
     UpdateLook();
@@ -122,10 +141,12 @@ bool CMain::Apply() {
 void CMain::Revert() {
     if (!AskYesNo(kRevertQuestion, folderPath))
         return;
-    // The in-memory copy is the only record of the start-up state: a failed write-back must
-    // not be followed by a reload that would replace it with the half-written file.
-    if (!profile.WriteBack(true)) {
-        TellWriteFailed();
+    // The file goes back byte for byte under its old name, with the attributes of file and
+    // folder; the profile functions could only write what they parse, in their own encoding.
+    // A failed restore leaves the file whole and the image as taken, to retry with, so no
+    // reload follows it.
+    if (!loadedFile.Restore()) {
+        TellWriteFailed(GetLastError());
         return;
     }
     NotifyShell();
@@ -227,11 +248,26 @@ bool CMain::AskToSave() {
     return AskYesNo(kSaveQuestion, kSaveCaption);
 }
 
-void CMain::TellWriteFailed() {
-    char text[sizeof kWriteFailed + MAX_PATH];
-    lstrcpyA(text, kWriteFailed);
-    lstrcatA(text, ShortenedForBox(folderPath));
-    MessageBoxA(handle, text, title, MB_OK | MB_ICONWARNING);
+void CMain::TellWriteFailed(DWORD error) {
+    std::string text = kWriteFailed;
+    text += ShortenedForBox(folderPath);
+    // The system's own words for the error, in the system's language where it has them.
+    char reason[512];
+    const DWORD flags = FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS;
+    DWORD length = 0;
+    if (error != NO_ERROR) {
+        length =
+            FormatMessageA(flags, nullptr, error, MAKELANGID(LANG_NEUTRAL, SUBLANG_SYS_DEFAULT),
+                           reason, sizeof reason, nullptr);
+        if (length == 0)
+            length = FormatMessageA(flags, nullptr, error, 0, reason, sizeof reason, nullptr);
+    }
+    while (length > 0 &&
+           (reason[length - 1] == '\r' || reason[length - 1] == '\n' || reason[length - 1] == ' '))
+        --length;
+    if (length > 0)
+        text += "\n" + std::string(reason, length);
+    MessageBoxA(handle, text.c_str(), title, MB_OK | MB_ICONWARNING);
 }
 
 void CMain::SetImageLabel(const char* imagePath) {

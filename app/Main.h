@@ -5,6 +5,7 @@
 
 #include "app/LookWindow.h"
 #include "vela/fnd/Singleton.h"
+#include "vela/wx/profile/DesktopIniImage.h"
 #include "vela/wx/profile/DesktopProfile.h"
 #include "vela/wx/shell/PathBuffer.h"
 #include "vela/wx/window/DlgApplication.h"
@@ -68,7 +69,7 @@ private:
     void SetImageLabel(const char* imagePath);
     void SetImageChanged();
     bool AskToSave();
-    void TellWriteFailed();
+    void TellWriteFailed(DWORD error);
     void Repaint();
     // Where the look window first opens: to the right of the dialog, on the screen.
     void PlaceLookBesideDialog();
@@ -76,4 +77,9 @@ private:
     void SaveLookSettings();
     // Open shell windows draw the folder anew only when told that it changed.
     void NotifyShell();
+
+    // The folder's Desktop.ini exactly as the last Refresh found it: what Revert restores.
+    vela::wx::CDesktopIniImage loadedFile;
+    // The IconArea_Image the folder's Desktop.ini holds, as loaded or last applied.
+    CPathBuffer fileImagePath;
 };

@@ -178,7 +178,11 @@ void CMain::Preview() {
 }
 
 void CMain::EditColors() {
-    DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_TEXT_COLOR), handle, TextColorDlgProc, 0);
+    // Cancel leaves the colours as they were, default ones included: showing swatches now would
+    // make the next Apply write two colours the user never chose.
+    if (DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_TEXT_COLOR), handle, TextColorDlgProc, 0) !=
+        IDOK)
+        return;
     ShowCustomColors(true);
     Repaint();
 }

@@ -7,14 +7,6 @@
 
 namespace kalmora {
 
-void ResolveImagePath(const char* folder, const char* image, CPathBuffer& resolved) {
-    CPathBuffer path(image);
-    if (*image && path.IsRelative())
-        resolved.Combine(folder, image);
-    else
-        resolved = path;
-}
-
 PictureFormat FormatFromContent(const char* path) {
     unsigned char head[8] = {};
     DWORD read = 0;

@@ -9,10 +9,6 @@ namespace kalmora {
 
 enum class PictureFormat { Bmp, Jpeg, Gif, Png, Other };
 
-// A relative image path is taken from the folder, as the shells take it; an absolute one, and
-// the empty text, stay as they are.
-void ResolveImagePath(const char* folder, const char* image, CPathBuffer& resolved);
-
 // By the first bytes of the file; Other also for a file that cannot be read.
 PictureFormat FormatFromContent(const char* path);
 PictureFormat FormatFromExtension(const char* path);

@@ -132,7 +132,8 @@ INT_PTR CALLBACK TextColorDlgProc(HWND dialog, UINT message, WPARAM wParam, LPAR
             app->profile.SetIconTextBackColor(
                 ReadColor(dialog, IDC_BACK_RED_VALUE, IDC_BACK_GREEN_VALUE, IDC_BACK_BLUE_VALUE));
             app->SetChanged(true);
-            app->End(dialog, IDCANCEL);
+            // The main dialog shows the swatches only for colours that were chosen.
+            app->End(dialog, IDOK);
             return 1;
         case IDCANCEL:
             app->End(dialog, IDCANCEL);

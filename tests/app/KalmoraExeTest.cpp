@@ -7,7 +7,9 @@
 
 #include <fstream>
 #include <functional>
+#include <iterator>
 #include <string>
+#include <vector>
 
 #include "app/resource.h"
 #include "tests/support/TempDir.h"
@@ -435,4 +437,62 @@ TEST_F(KalmoraExe, SettingsGoToTheUsersFolderWhenTheExesFolderCannotBeWritten) {
     EXPECT_TRUE(RemoveDirectoryA(kalmora.SettingsPath().c_str()))
         << "something was written into it";
     DeleteFileA(perUser.c_str());
+}
+
+// A user's own desktop.ini, lower-case, UTF-16 and hidden, with text the system code page cannot
+// hold: cancelling the colour dialog changes nothing, and after an Apply the revert gives back
+// the very file, under its name, with the attributes of file and folder.
+TEST_F(KalmoraExe, ColourCancelChangesNothingAndRevertGivesBackTheVeryFile) {
+    std::string bytes = "\xFF\xFE";
+    for (char16_t c :
+         std::u16string(u"; by hand\r\n\r\n[.ShellClassInfo]\r\nInfoTip=Café 한국어\r\n"
+                        u"IconResource=a.dll,3\r\nIconResource=b.dll,4\r\n")) {
+        bytes += static_cast<char>(c & 0xFF);
+        bytes += static_cast<char>(c >> 8);
+    }
+    const std::string ini = folder + "\\desktop.ini";
+    std::ofstream(ini, std::ios::binary) << bytes;
+    SetFileAttributesA(ini.c_str(), FILE_ATTRIBUTE_HIDDEN);
+    const DWORD folderBefore = GetFileAttributesA(folder.c_str());
+    ASSERT_TRUE(kalmora.Start(folder));
+
+    kalmora.Press(IDC_CHANGE_COLORS);
+    HWND colours = kalmora.WaitForWindow("テキストカラーの設定");
+    ASSERT_TRUE(colours);
+    PostMessageA(colours, WM_HSCROLL, SB_PAGERIGHT,
+                 reinterpret_cast<LPARAM>(GetDlgItem(colours, IDC_TEXT_RED)));
+    Kalmora::Press(GetDlgItem(colours, IDCANCEL));
+    EXPECT_TRUE(Kalmora::WaitUntil([&] { return !IsWindow(colours); }));
+    kalmora.Settle();
+    EXPECT_TRUE(IsWindowVisible(kalmora.Item(IDC_TEXT_DEFAULT)));
+    EXPECT_FALSE(IsWindowVisible(kalmora.Item(IDC_TEXT_SWATCH)));
+    EXPECT_FALSE(kalmora.Enabled(IDC_APPLY));
+
+    kalmora.Type(IDC_IMAGE, picture);
+    kalmora.Click(IDC_APPLY);
+    EXPECT_EQ(Key(ini, kSection, "IconArea_Image"), picture);
+    EXPECT_EQ(Key(ini, kSection, "IconArea_Text"), "<none>");
+
+    kalmora.Menu(IDM_REVERT);
+    ASSERT_TRUE(kalmora.Answer(folder, IDYES));
+    std::ifstream restored(ini, std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(restored), {}), bytes);
+    // Under its own name, and no temporary file left beside it.
+    std::vector<std::string> names;
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
+    ASSERT_NE(search, INVALID_HANDLE_VALUE);
+    do {
+        if (found.cFileName[0] != '.')
+            names.push_back(found.cFileName);
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+    EXPECT_EQ(names, std::vector<std::string>{"desktop.ini"});
+    // Wine reports FILE_ATTRIBUTE_ARCHIVE on every plain file; Windows keeps what was set.
+    EXPECT_EQ(GetFileAttributesA(ini.c_str()) & ~FILE_ATTRIBUTE_ARCHIVE,
+              DWORD(FILE_ATTRIBUTE_HIDDEN));
+    EXPECT_EQ(GetFileAttributesA(folder.c_str()), folderBefore);
+
+    kalmora.Click(IDC_CANCEL_BUTTON);
+    EXPECT_EQ(kalmora.WaitForExit(), 0u);
 }

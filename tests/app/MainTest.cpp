@@ -4,9 +4,31 @@
 
 #include "app/resource.h"
 
+#include <cstring>
+#include <string>
+#include <vector>
+
 namespace {
 
 const char kSection[] = "[{BE098140-A513-11D0-A3A4-00C04FD706EC}]\r\n";
+
+// The system's text for an error, as the failure message's third line gives it.
+std::string SystemText(DWORD error) {
+    char text[512] = "";
+    DWORD length =
+        FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error,
+                       MAKELANGID(LANG_NEUTRAL, SUBLANG_SYS_DEFAULT), text, sizeof text, nullptr);
+    while (length > 0 &&
+           (text[length - 1] == '\r' || text[length - 1] == '\n' || text[length - 1] == ' '))
+        --length;
+    return std::string(text, length);
+}
+
+std::string CurrentDirectory() {
+    char current[MAX_PATH] = "";
+    GetCurrentDirectoryA(MAX_PATH, current);
+    return current;
+}
 
 std::string CustomIni(const std::string& image) {
     return std::string("[.ShellClassInfo]\r\nIconResource=a.dll,3\r\n") + kSection +
@@ -272,19 +294,29 @@ TEST_F(AppTest, CloseBoxWritesNothing) {
     EXPECT_EQ(test::ReadFileBytes(app->settingsPath.c_str()), settings);
 }
 
-// A folder named Desktop.ini stands where the file should be: every write to it fails.
+// A folder named Desktop.ini stands where the file should be: every write to it fails, and the
+// folder is left exactly as it was.
 TEST_F(AppTest, FailedApplyKeepsTheChangesAndTellsTheUser) {
     Start(folder);
     const std::string settings = test::ReadFileBytes(app->settingsPath.c_str());
     CreateDirectoryA(DesktopIniPath().c_str(), nullptr);
+    const DWORD folderBefore = GetFileAttributesA(folder.c_str());
+    const DWORD iniBefore = GetFileAttributesA(DesktopIniPath().c_str());
+    const std::vector<std::string> currentBefore = test::FolderNames(CurrentDirectory());
     Type(IDC_IMAGE, picture);
     {
         test::MessageBoxAnswer ok(IDOK);
         Command(IDC_APPLY);
         ASSERT_EQ(ok.Count(), 1);
-        EXPECT_EQ(ok.Boxes()[0].text, "設定を書き込めませんでした。\n" + folder);
+        // Windows and Wine both refuse to open a folder as a file with access denied.
+        EXPECT_EQ(ok.Boxes()[0].text, "設定を書き込めませんでした。\n" + folder + "\n" +
+                                          SystemText(ERROR_ACCESS_DENIED));
         EXPECT_EQ(ok.Boxes()[0].caption, "Kalmora");
     }
+    EXPECT_EQ(GetFileAttributesA(folder.c_str()), folderBefore);
+    EXPECT_EQ(GetFileAttributesA(DesktopIniPath().c_str()), iniBefore);
+    EXPECT_EQ(test::FolderNames(folder), std::vector<std::string>{"Desktop.ini"});
+    EXPECT_EQ(test::FolderNames(CurrentDirectory()), currentBefore);
     EXPECT_TRUE(app->changed);
     EXPECT_TRUE(Enabled(IDOK));
     {
@@ -306,7 +338,8 @@ TEST_F(AppTest, FailedRevertKeepsTheStartUpCopy) {
         test::MessageBoxAnswer yes(IDYES);
         Command(IDM_REVERT);
         ASSERT_EQ(yes.Count(), 2);
-        EXPECT_EQ(yes.Boxes()[1].text, "設定を書き込めませんでした。\n" + folder);
+        EXPECT_EQ(yes.Boxes()[1].text, "設定を書き込めませんでした。\n" + folder + "\n" +
+                                           SystemText(ERROR_ACCESS_DENIED));
     }
     // No reload from the broken file: the copy taken at start-up is still there to retry with.
     EXPECT_EQ(Text(IDC_IMAGE), "old.bmp");
@@ -332,7 +365,9 @@ TEST_F(AppTest, TheWriteFailureBoxShortensALongPath) {
     ASSERT_EQ(ok.Count(), 1);
     const std::string prefix = "設定を書き込めませんでした。\n";
     ASSERT_EQ(ok.Text().substr(0, prefix.size()), prefix);
-    const std::string shown = ok.Text().substr(prefix.size());
+    // The system's reason follows on a line of its own.
+    const std::string rest = ok.Text().substr(prefix.size());
+    const std::string shown = rest.substr(0, rest.find('\n'));
     EXPECT_LE(shown.size(), 64u) << shown;
     EXPECT_NE(shown.find("..."), std::string::npos) << shown;
     EXPECT_EQ(shown.substr(0, 3), deep.substr(0, 3));
@@ -349,4 +384,155 @@ TEST_F(AppTest, DisabledFolderControlsHandTheFocusOn) {
     Command(IDM_REFRESH);
     ASSERT_FALSE(Enabled(IDC_NO_IMAGE));
     EXPECT_EQ(GetFocus(), GetDlgItem(dialog, IDC_CANCEL_BUTTON));
+}
+
+// A lower-case UTF-16 file with characters outside the system code page, a comment, a blank
+// line and a key listed twice comes back byte for byte, under its name, with the attributes of
+// file and folder; the profile functions could give back none of these.
+TEST_F(AppTest, RevertRestoresTheFileExactlyAsFound) {
+    const std::string bytes = test::Utf16LeBytes(
+        u"; mine\r\n\r\n[.ShellClassInfo]\r\nInfoTip=Café 한국어\r\n"
+        u"[{BE098140-A513-11D0-A3A4-00C04FD706EC}]\r\nAttributes=1\r\nAttributes=0x60000000\r\n");
+    const std::string ini = dir.WriteFile("Folder\\desktop.ini", bytes);
+    SetFileAttributesA(ini.c_str(), FILE_ATTRIBUTE_HIDDEN);
+    const DWORD folderBefore = GetFileAttributesA(folder.c_str());
+    Start(folder);
+    Type(IDC_IMAGE, picture);
+    Command(IDC_APPLY);
+    ASSERT_EQ(ReadKey("IconArea_Image"), picture);
+    ASSERT_TRUE(GetFileAttributesA(folder.c_str()) & FILE_ATTRIBUTE_SYSTEM);
+
+    test::MessageBoxAnswer yes(IDYES);
+    Command(IDM_REVERT);
+    EXPECT_EQ(yes.Count(), 1);
+    EXPECT_EQ(test::ReadFileBytes(ini), bytes);
+    EXPECT_EQ(test::FolderNames(folder), std::vector<std::string>{"desktop.ini"});
+    // Wine reports FILE_ATTRIBUTE_ARCHIVE on every plain file; Windows keeps what was set.
+    EXPECT_EQ(GetFileAttributesA(ini.c_str()) & ~FILE_ATTRIBUTE_ARCHIVE,
+              DWORD(FILE_ATTRIBUTE_HIDDEN));
+    EXPECT_EQ(GetFileAttributesA(folder.c_str()), folderBefore);
+    EXPECT_EQ(Text(IDC_IMAGE), "");
+}
+
+TEST_F(AppTest, RevertOfAFolderWithoutDesktopIniGivesTheFolderItsAttributesBack) {
+    const DWORD folderBefore = GetFileAttributesA(folder.c_str());
+    Start(folder);
+    Type(IDC_IMAGE, picture);
+    Command(IDC_APPLY);
+    ASSERT_NE(GetFileAttributesA(folder.c_str()), folderBefore);
+    test::MessageBoxAnswer yes(IDYES);
+    Command(IDM_REVERT);
+    EXPECT_EQ(test::FolderNames(folder), std::vector<std::string>{});
+    EXPECT_EQ(GetFileAttributesA(folder.c_str()), folderBefore);
+}
+
+// With "\Desktop.ini" the path no longer fits in MAX_PATH: the write is refused before any key
+// could land in another file, and the user is told.
+TEST_F(AppTest, FolderPathTooLongForDesktopIniFailsWithoutWritingAnywhere) {
+    const std::string base = dir.Path() + "\\";
+    char letter = 'a';
+    for (size_t length : {248, 253, 259}) {
+        SCOPED_TRACE(length);
+        folder = base + std::string(length - base.size(), letter++);
+        ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr));
+        const DWORD folderBefore = GetFileAttributesA(folder.c_str());
+        app.reset();
+        Start(folder);
+        ASSERT_TRUE(Enabled(IDC_IMAGE));
+        const std::vector<std::string> currentBefore = test::FolderNames(CurrentDirectory());
+        const std::vector<std::string> baseBefore = test::FolderNames(dir.Path());
+        Type(IDC_IMAGE, picture);
+        {
+            test::MessageBoxAnswer ok(IDOK);
+            Command(IDC_APPLY);
+            ASSERT_EQ(ok.Count(), 1);
+            // The path itself is shortened for the box; the reason stands on the last line.
+            const std::string text = ok.Boxes()[0].text;
+            const std::string prefix = "設定を書き込めませんでした。\n";
+            const std::string reason = "\n" + SystemText(ERROR_FILENAME_EXCED_RANGE);
+            EXPECT_EQ(text.substr(0, prefix.size()), prefix);
+            ASSERT_GE(text.size(), reason.size());
+            EXPECT_EQ(text.substr(text.size() - reason.size()), reason);
+        }
+        EXPECT_TRUE(app->changed);
+        EXPECT_EQ(test::FolderNames(folder), std::vector<std::string>{});
+        EXPECT_EQ(GetFileAttributesA(folder.c_str()), folderBefore);
+        EXPECT_EQ(test::FolderNames(CurrentDirectory()), currentBefore);
+        EXPECT_EQ(test::FolderNames(dir.Path()), baseBefore);
+        DestroyWindow(dialog);
+        Pump();
+    }
+}
+
+// A picture path the file holds already is the user's own, even when it cannot be reached from
+// here: a relative one the shells take from the folder, or one on a drive not plugged in.
+TEST_F(AppTest, AColourOnlyApplyKeepsThePictureTheFileHolds) {
+    dir.WriteFile("Folder\\folder.jpg", "JPG");
+    for (const std::string image : {"folder.jpg", "Q:\\not plugged in\\sky.jpg"}) {
+        SCOPED_TRACE(image);
+        WriteDesktopIni(CustomIni(image));
+        app.reset();
+        Start(folder);
+        ASSERT_EQ(Text(IDC_IMAGE), image);
+        Command(IDC_DEFAULT_COLORS);
+        Command(IDC_APPLY);
+        EXPECT_EQ(ReadKey("IconArea_Image"), image);
+        EXPECT_FALSE(HasKey("IconArea_Text"));
+        DestroyWindow(dialog);
+        Pump();
+    }
+}
+
+// setup.ini may be damaged or come from another screen: the window still starts shown, not
+// minimised, and on a monitor's work area.
+TEST_F(AppTest, DamagedPlacementsStillShowTheWindowOnScreen) {
+    struct PlacementCase {
+        const char* label;
+        UINT showCmd;
+        RECT rect;
+        bool breakChecksum;
+    };
+    const PlacementCase cases[] = {
+        {"minimised", SW_SHOWMINIMIZED, {40, 40, 500, 300}, false},
+        {"hidden", SW_HIDE, {40, 40, 500, 300}, false},
+        {"far right and below", SW_SHOWNORMAL, {9000, 7000, 9460, 7260}, false},
+        {"far left and above", SW_SHOWNORMAL, {-9000, -7000, -8540, -6740}, false},
+        {"no rectangle", SW_SHOWNORMAL, {300, 300, 300, 300}, false},
+        {"wrong checksum", SW_SHOWMINIMIZED, {9000, 7000, 9460, 7260}, true},
+    };
+    char self[MAX_PATH];
+    GetModuleFileNameA(nullptr, self, MAX_PATH);
+    std::string settings = self;
+    settings = settings.substr(0, settings.rfind('\\')) + "\\setup.ini";
+    for (const PlacementCase& c : cases) {
+        SCOPED_TRACE(c.label);
+        WINDOWPLACEMENT placement = {};
+        placement.length = sizeof placement;
+        placement.showCmd = c.showCmd;
+        placement.rcNormalPosition = c.rect;
+        ASSERT_TRUE(WritePrivateProfileStructA("Kalmora", "WNDPLACEMENT", &placement,
+                                               sizeof placement, settings.c_str()));
+        if (c.breakChecksum) {
+            char text[256];
+            GetPrivateProfileStringA("Kalmora", "WNDPLACEMENT", "", text, sizeof text,
+                                     settings.c_str());
+            text[std::strlen(text) - 1] = text[std::strlen(text) - 1] == '0' ? '1' : '0';
+            WritePrivateProfileStringA("Kalmora", "WNDPLACEMENT", text, settings.c_str());
+        }
+        app.reset();
+        Start(folder);
+        EXPECT_TRUE(IsWindowVisible(dialog));
+        EXPECT_FALSE(IsIconic(dialog));
+        RECT window;
+        GetWindowRect(dialog, &window);
+        MONITORINFO monitor = {};
+        monitor.cbSize = sizeof monitor;
+        ASSERT_TRUE(GetMonitorInfoA(MonitorFromWindow(dialog, MONITOR_DEFAULTTONEAREST), &monitor));
+        EXPECT_GE(window.left, monitor.rcWork.left);
+        EXPECT_GE(window.top, monitor.rcWork.top);
+        EXPECT_LE(window.right, monitor.rcWork.right);
+        EXPECT_LE(window.bottom, monitor.rcWork.bottom);
+        DestroyWindow(dialog);
+        Pump();
+    }
 }

@@ -113,7 +113,9 @@ TEST_F(TextColorTest, MissingBackgroundOpensWhiteAndOkStoresItWithoutTheHighByte
     EXPECT_FALSE(app->defaultColors);
 }
 
-TEST_F(TextColorTest, CancelLeavesTheProfileButShowsTheSwatches) {
+// Cancel means no change: with default colours the labels stay, and a later Apply writes no
+// colour the user never chose.
+TEST_F(TextColorTest, CancelLeavesTheColoursAndTheirLabelsAsTheyWere) {
     WriteDesktopIni("[.ShellClassInfo]\r\nInfoTip=x\r\n");
     Start(folder);
     ASSERT_TRUE(app->defaultColors);
@@ -124,9 +126,17 @@ TEST_F(TextColorTest, CancelLeavesTheProfileButShowsTheSwatches) {
     EXPECT_EQ(app->profile.GetIconTextColor(), 0u);
     EXPECT_EQ(app->profile.GetIconTextBackColor(), 0xFFFFFFFFu);
     EXPECT_FALSE(app->changed);
-    EXPECT_TRUE(Visible(IDC_TEXT_SWATCH));
-    EXPECT_TRUE(Visible(IDC_BACK_SWATCH));
-    EXPECT_FALSE(app->defaultColors);
+    EXPECT_TRUE(app->defaultColors);
+    EXPECT_TRUE(Visible(IDC_TEXT_DEFAULT));
+    EXPECT_TRUE(Visible(IDC_BACK_DEFAULT));
+    EXPECT_FALSE(Visible(IDC_TEXT_SWATCH));
+    EXPECT_FALSE(Visible(IDC_BACK_SWATCH));
+
+    Type(IDC_IMAGE, picture);
+    Command(IDC_APPLY);
+    EXPECT_EQ(ReadKey("IconArea_Image"), picture);
+    EXPECT_FALSE(HasKey("IconArea_Text"));
+    EXPECT_FALSE(HasKey("IconArea_TextBackground"));
 }
 
 TEST_F(TextColorTest, CustomColoursAreAppliedInTheirHexForm) {

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 namespace test {
 
@@ -31,6 +32,10 @@ private:
 std::string ReadFileBytes(const std::string& path);
 // Whether a file or folder of that name exists.
 bool Exists(const std::string& path);
+// The names in a folder, "." and ".." left out, in the order the platform finds them.
+std::vector<std::string> FolderNames(const std::string& folder);
+// The text as UTF-16LE bytes behind a byte order mark, as current Windows writes Desktop.ini.
+std::string Utf16LeBytes(const std::u16string& text);
 // Clears the attributes (system, hidden, read-only) that would stop removal, then removes all.
 void RemoveTree(const std::string& path);
 

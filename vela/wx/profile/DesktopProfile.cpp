@@ -2,7 +2,6 @@
 #include "vela/wx/profile/DesktopProfile.h"
 
 #include <cstring>
-#include <string>
 
 #include "vela/wx/profile/FolderAppearance.h"
 #include "vela/wx/shell/DoubleByte.h"
@@ -12,11 +11,12 @@ namespace vela::wx {
 bool CDesktopProfile::LoadFolder(LPCSTR folder) {
     // Even without a folder the old snapshot goes: a later write-back must never restore one
     // folder's Desktop.ini after another folder was asked for.
-    if (!folder) {
+    char file[MAX_PATH];
+    if (!ComposeDesktopIniPath(folder, file)) {
         Unbind();
         return false;
     }
-    if (!BindFile((std::string(folder) + "\\Desktop.ini").c_str()))
+    if (!BindFile(file))
         return false;
     if (!LoadAll())
         return false;

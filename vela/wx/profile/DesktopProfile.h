@@ -15,8 +15,8 @@ public:
     ~CDesktopProfile() override = default;
 
     // Binds to the folder's Desktop.ini and takes the snapshot anew; false, with the appearance
-    // fields as they were, when the file lists no section. No folder, or a Desktop.ini path that
-    // does not fit, leaves the object unbound.
+    // fields as they were, when the file lists no section. A folder that ComposeDesktopIniPath
+    // refuses leaves the object unbound.
     bool LoadFolder(LPCSTR folder);
     // A value not included has its key removed from the file.
     bool WriteAppearance(LPCSTR folder, bool includeImage, bool includeTextColor,

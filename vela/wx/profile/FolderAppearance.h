@@ -9,7 +9,15 @@ namespace vela::wx {
 inline constexpr char kFolderBackgroundSection[] = "{BE098140-A513-11D0-A3A4-00C04FD706EC}";
 inline constexpr wchar_t kFolderBackgroundSectionW[] = L"{BE098140-A513-11D0-A3A4-00C04FD706EC}";
 
-// The file is the folder text followed by "\Desktop.ini", with no separator added or removed.
+// The folder text followed by "\Desktop.ini", with no separator added or removed, into a buffer
+// of MAX_PATH characters. False, with nothing written and the last error set, when the folder is
+// none or empty (the file would land at the root of the current drive) or when the path, or the
+// full path the platform makes of a relative one, does not fit in MAX_PATH: the profile functions
+// would otherwise open some other file.
+bool ComposeDesktopIniPath(LPCSTR folder, LPSTR path);
+bool ComposeDesktopIniPath(LPCWSTR folder, LPWSTR path);
+
+// The file is the one ComposeDesktopIniPath gives; every operation refuses a folder it refuses.
 // Each output given is filled; the colours hold on entry the value kept when the file has none.
 // False, with nothing touched, when there is no folder path or the folder cannot be reached.
 bool ReadFolderAppearance(LPCSTR folder, LPSTR image, DWORD imageCapacity, COLORREF* textColor,
@@ -19,7 +27,8 @@ bool ReadFolderAppearance(LPCWSTR folder, LPWSTR image, DWORD imageCapacity, COL
 
 // A value not given has its key removed; colours are written "0x%0.8x". Attributes=1 is always
 // written, the folder gains the system attribute and Desktop.ini becomes exactly hidden + system.
-// Every step runs; false when there is no folder path or a key write failed.
+// The attributes are set only once every key was written: a failed write stops there, reports
+// false and leaves both attributes as they were.
 bool WriteFolderAppearance(LPCSTR folder, LPCSTR image, const COLORREF* textColor,
                            const COLORREF* textBackColor);
 bool WriteFolderAppearance(LPCWSTR folder, LPCWSTR image, const COLORREF* textColor,

@@ -1,23 +1,25 @@
 // A whole INI file held in memory in the order the platform lists it, and written back.
 #include "vela/wx/profile/MappedPrivateProfile.h"
 
-#include <algorithm>
 #include <memory>
 #include <new>
+#include <unordered_map>
 
 #include "vela/wx/shell/DoubleByte.h"
 
 namespace {
 
 constexpr DWORD kFirstListSize = 1024;
-constexpr DWORD kListGrowth = 256;
+// The platform copies the whole list on every ask: growing by a fixed step would make a large
+// section cost the square of its size, doubling keeps the sum of the asks within twice the list.
+constexpr DWORD kMaxListSize = 0x40000000;
 
 // Asks until the list fits. The platform answers size - 2 for a list that did not fit and for
 // one that fits exactly, and a cut list need not end in the double zero, so that answer is
 // never walked.
 template <class Fetch>
 std::unique_ptr<char[]> FetchList(Fetch fetch) {
-    for (DWORD size = kFirstListSize;; size += kListGrowth) {
+    for (DWORD size = kFirstListSize; size <= kMaxListSize; size *= 2) {
         std::unique_ptr<char[]> list(new (std::nothrow) char[size]);
         if (!list)
             return nullptr;
@@ -27,6 +29,7 @@ std::unique_ptr<char[]> FetchList(Fetch fetch) {
         if (length < size - 2)
             return list;
     }
+    return nullptr;
 }
 
 // The first "=" that is a character of its own, never the trail byte of a double-byte one.
@@ -50,8 +53,16 @@ std::string Trimmed(const std::string& name) {
     return name.substr(begin, name.find_last_not_of(" \t") - begin + 1);
 }
 
-bool SameKey(const std::string& a, const std::string& b) {
-    return ::lstrcmpiA(Trimmed(a).c_str(), Trimmed(b).c_str()) == 0;
+// A name in the form in which the platform compares names, case ignored, so that equal names
+// meet in a hash map instead of every name being compared with every other.
+std::wstring Folded(const std::string& name) {
+    std::wstring wide(name.size(), L'\0');
+    const int length = ::MultiByteToWideChar(CP_ACP, 0, name.data(), static_cast<int>(name.size()),
+                                             &wide[0], static_cast<int>(wide.size()));
+    wide.resize(length > 0 ? length : 0);
+    if (!wide.empty())
+        ::CharUpperBuffW(&wide[0], static_cast<DWORD>(wide.size()));
+    return wide;
 }
 
 bool Fits(int index, size_t count) {
@@ -119,10 +130,14 @@ bool CMappedPrivateProfile::LoadSection(LPCSTR name) {
 bool CMappedPrivateProfile::LoadAll() {
     if (!LoadSectionNames())
         return false;
-    // Loading appends entries, never records, so the names walked here stay in place. A name
-    // listed twice fills its first record once per listing.
+    // The first record of each name, found once for all: looking every name up from the front
+    // would cost the square of the section count. A name listed twice fills its first record
+    // once per listing, as LoadSection does.
+    std::unordered_map<std::string, size_t> first;
+    for (size_t i = 0; i < sections.size(); ++i)
+        first.emplace(sections[i].name, i);
     for (const CProfileSection& section : sections)
-        LoadSection(section.name.c_str());
+        ReadSectionEntries(section.name.c_str(), GetPath(), sections[first[section.name]].entries);
     return true;
 }
 
@@ -188,39 +203,41 @@ bool CMappedPrivateProfile::WriteEntries(LPCSTR path) const {
 // the same file: records of one name merged into its first place, and a key repeated (names
 // compared as the platform compares them) kept at its first place with its last value.
 bool CMappedPrivateProfile::WriteSections(LPCSTR path) const {
-    bool written = true;
-    std::vector<bool> done(sections.size());
-    for (size_t first = 0; first < sections.size(); ++first) {
-        if (done[first])
-            continue;
+    struct Merged {
+        const std::string* name;
         std::vector<std::pair<std::string, std::string>> lines;
-        for (size_t same = first; same < sections.size(); ++same) {
-            if (done[same] ||
-                ::lstrcmpiA(sections[same].name.c_str(), sections[first].name.c_str()) != 0)
+        std::unordered_map<std::wstring, size_t> lineOfKey;
+    };
+    std::vector<Merged> merged;
+    std::unordered_map<std::wstring, size_t> mergedOfName;
+    for (const CProfileSection& section : sections) {
+        const auto [place, isNew] = mergedOfName.emplace(Folded(section.name), merged.size());
+        if (isNew)
+            merged.push_back(Merged{&section.name, {}, {}});
+        Merged& target = merged[place->second];
+        for (const CProfileEntry& entry : section.entries) {
+            if (!IsWritable(entry))
                 continue;
-            done[same] = true;
-            for (const CProfileEntry& entry : sections[same].entries) {
-                if (!IsWritable(entry))
-                    continue;
-                auto line = std::find_if(lines.begin(), lines.end(), [&](const auto& held) {
-                    return SameKey(held.first, entry.key);
-                });
-                if (line == lines.end())
-                    lines.emplace_back(entry.key, entry.value);
-                else
-                    line->second = entry.value;
-            }
+            const auto [line, isNewKey] =
+                target.lineOfKey.emplace(Folded(Trimmed(entry.key)), target.lines.size());
+            if (isNewKey)
+                target.lines.emplace_back(entry.key, entry.value);
+            else
+                target.lines[line->second].second = entry.value;
         }
-        if (lines.empty())
+    }
+    bool written = true;
+    for (const Merged& section : merged) {
+        if (section.lines.empty())
             continue;
         std::string block;
-        for (const auto& line : lines) {
+        for (const auto& line : section.lines) {
             block += line.first;
             block += '=';
             block += line.second;
             block += '\0';
         }
-        if (!::WritePrivateProfileSectionA(sections[first].name.c_str(), block.c_str(), path))
+        if (!::WritePrivateProfileSectionA(section.name->c_str(), block.c_str(), path))
             written = false;
     }
     return written;

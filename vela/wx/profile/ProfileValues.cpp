@@ -1,6 +1,7 @@
 // Typed values in INI files: integers, hexadecimal, floating point and window placements.
 #include "vela/wx/profile/ProfileValues.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cwchar>
@@ -132,10 +133,53 @@ BOOL ReadRecord(const Ch* section, const Ch* key, WINDOWPLACEMENT* placement, co
     return ProfileApi<Ch>::GetStruct(section, key, placement, sizeof *placement, file);
 }
 
+LONG Clamp(LONG value, LONG low, LONG high) {
+    return value < low ? low : value > high ? high : value;
+}
+
+// A stored record is only a hint, and setup.ini may have been edited or copied from another
+// machine: a record that cannot be a window's placement is refused, and one that can is made to
+// show the window, not minimised and not hidden, with its whole normal rectangle (or, when that
+// is larger, its top-left corner) in the work area of the nearest monitor.
+bool MakeShowable(HWND window, WINDOWPLACEMENT& placement) {
+    RECT& rect = placement.rcNormalPosition;
+    if (placement.length != sizeof placement || rect.right <= rect.left || rect.bottom <= rect.top)
+        return false;
+    if (placement.showCmd != SW_SHOWMAXIMIZED)
+        placement.showCmd = SW_SHOWNORMAL;
+    placement.flags = 0;
+
+    // The normal rectangle is in workspace coordinates, which start at the primary monitor's
+    // work area, except for a tool window.
+    POINT offset = {0, 0};
+    if (!(::GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOOLWINDOW)) {
+        MONITORINFO primary = {};
+        primary.cbSize = sizeof primary;
+        const POINT origin = {0, 0};
+        if (::GetMonitorInfoA(::MonitorFromPoint(origin, MONITOR_DEFAULTTOPRIMARY), &primary))
+            offset = {primary.rcWork.left - primary.rcMonitor.left,
+                      primary.rcWork.top - primary.rcMonitor.top};
+    }
+    RECT onScreen = rect;
+    ::OffsetRect(&onScreen, offset.x, offset.y);
+    MONITORINFO nearest = {};
+    nearest.cbSize = sizeof nearest;
+    if (!::GetMonitorInfoA(::MonitorFromRect(&onScreen, MONITOR_DEFAULTTONEAREST), &nearest))
+        return false;
+    const RECT& work = nearest.rcWork;
+    const LONG width = onScreen.right - onScreen.left;
+    const LONG height = onScreen.bottom - onScreen.top;
+    const LONG left = Clamp(onScreen.left, work.left, std::max(work.left, work.right - width));
+    const LONG top = Clamp(onScreen.top, work.top, std::max(work.top, work.bottom - height));
+    ::SetRect(&rect, left - offset.x, top - offset.y, left - offset.x + width,
+              top - offset.y + height);
+    return true;
+}
+
 template <class Ch>
 bool ReadPlacement(const Ch* section, const Ch* key, HWND window, const Ch* file) {
     WINDOWPLACEMENT placement;
-    if (!ReadRecord(section, key, &placement, file))
+    if (!ReadRecord(section, key, &placement, file) || !MakeShowable(window, placement))
         return false;
     ::SetWindowPlacement(window, &placement);
     return true;

@@ -49,7 +49,9 @@ BOOL WriteWindowPlacement(LPCWSTR section, LPCWSTR key, HWND window, LPCWSTR fil
 BOOL ReadPlacementRecord(LPCSTR section, LPCSTR key, WINDOWPLACEMENT* placement, LPCSTR file);
 BOOL ReadPlacementRecord(LPCWSTR section, LPCWSTR key, WINDOWPLACEMENT* placement, LPCWSTR file);
 
-// Applies a valid stored record to the window as it stands; without one the window is untouched.
+// Applies a valid stored record to the window, shown normal or maximised (never minimised or
+// hidden) and moved onto the work area of the nearest monitor; a record that is absent, of the
+// wrong size or checksum, or that holds no window rectangle leaves the window untouched.
 bool ReadWindowPlacement(LPCSTR section, LPCSTR key, HWND window, LPCSTR file);
 bool ReadWindowPlacement(LPCWSTR section, LPCWSTR key, HWND window, LPCWSTR file);
 

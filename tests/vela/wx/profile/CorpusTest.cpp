@@ -1,4 +1,5 @@
 // Real-world Desktop.ini files: the appearance written into each, and each snapshot written back.
+#include "vela/wx/profile/DesktopIniImage.h"
 #include "vela/wx/profile/DesktopProfile.h"
 
 #include <gtest/gtest.h>
@@ -143,6 +144,27 @@ TEST_P(CorpusFile, WriteBackBySectionsMakesTheFileTheLinesMake) {
     DeleteFileA(ini.c_str());
     ASSERT_TRUE(profile.WriteBack(false));
     EXPECT_EQ(bySections, test::ReadFileBytes(ini));
+}
+
+// What the application's revert does: the file as found comes back byte for byte, whatever the
+// profile functions could or could not parse of it, with the attributes of file and folder.
+TEST_P(CorpusFile, TheFileImageRestoresTheFileAsFound) {
+    SetFileAttributesA(ini.c_str(), FILE_ATTRIBUTE_HIDDEN);
+    const std::string bytes = test::ReadFileBytes(ini);
+    const DWORD fileBefore = GetFileAttributesA(ini.c_str());
+    const DWORD folderBefore = GetFileAttributesA(folder.c_str());
+    CDesktopIniImage image;
+    ASSERT_TRUE(image.Capture(folder.c_str()));
+
+    CDesktopProfile profile;
+    profile.LoadFolder(folder.c_str());
+    profile.SetImagePath(kImage);
+    ASSERT_TRUE(profile.WriteAll(folder.c_str()));
+    ASSERT_TRUE(image.Restore());
+    EXPECT_EQ(test::ReadFileBytes(ini), bytes);
+    EXPECT_EQ(GetFileAttributesA(ini.c_str()), fileBefore);
+    EXPECT_EQ(GetFileAttributesA(folder.c_str()), folderBefore);
+    EXPECT_EQ(test::FolderNames(folder), std::vector<std::string>{"Desktop.ini"});
 }
 
 // Test names from the file names: "001.ini" runs as "f001".

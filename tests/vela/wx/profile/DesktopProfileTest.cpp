@@ -132,6 +132,17 @@ TEST_F(DesktopProfile, FolderWhoseDesktopIniPathDoesNotFitIsNotBound) {
     EXPECT_TRUE(profile.GetSections().empty());
 }
 
+// An empty folder text would bind "\Desktop.ini" at the root of the current drive.
+TEST_F(DesktopProfile, EmptyFolderTextIsNotBound) {
+    ASSERT_TRUE(profile.LoadFolder(Folder("[a]\nk=v\n").c_str()));
+    EXPECT_FALSE(profile.LoadFolder(""));
+    EXPECT_STREQ(profile.GetPath(), "");
+    EXPECT_TRUE(profile.GetSections().empty());
+    EXPECT_FALSE(profile.WriteBack(true));
+    EXPECT_FALSE(profile.WriteAppearance("", true, true, true));
+    EXPECT_FALSE(profile.ClearAppearance(""));
+}
+
 TEST_F(DesktopProfile, WriteAppearanceRemovesWhatIsNotIncluded) {
     struct IncludeCase {
         bool image;

@@ -271,19 +271,75 @@ TEST_F(FolderAppearance, ReadOfNoFolderOrOneThatCannotBeReachedTouchesNothing) {
     EXPECT_FALSE(ClearFolderAppearance(static_cast<LPCWSTR>(nullptr)));
 }
 
-TEST_F(FolderAppearance, FailedKeyWritesAreReportedAndTheLaterStepsStillRun) {
+TEST_F(FolderAppearance, FailedKeyWritesAreReportedAndChangeNoAttribute) {
     const COLORREF color = 0x00010203;
     const std::string missing = dir.Sub("missing");
     EXPECT_FALSE(WriteFolderAppearance(missing.c_str(), kImage, &color, &color));
     EXPECT_FALSE(WriteFolderAppearance(test::Wide(missing).c_str(), nullptr, nullptr, nullptr));
     EXPECT_FALSE(test::Exists(missing));
 
-    // Desktop.ini is a folder itself: no key can be written, yet the folder is marked system.
+    // Desktop.ini is a folder itself: no key can be written, and the folder is not marked for
+    // the shell either.
     const std::string folder = Folder();
-    ASSERT_TRUE(CreateDirectoryA((folder + "\\Desktop.ini").c_str(), nullptr));
+    const std::string ini = folder + "\\Desktop.ini";
+    ASSERT_TRUE(CreateDirectoryA(ini.c_str(), nullptr));
+    const DWORD folderBefore = GetFileAttributesA(folder.c_str());
+    const DWORD iniBefore = GetFileAttributesA(ini.c_str());
+    SetLastError(NO_ERROR);
     EXPECT_FALSE(WriteFolderAppearance(folder.c_str(), kImage, &color, &color));
-    EXPECT_TRUE(GetFileAttributesA(folder.c_str()) & FILE_ATTRIBUTE_SYSTEM);
+    EXPECT_NE(GetLastError(), DWORD(NO_ERROR));
     EXPECT_FALSE(WriteFolderAppearance(test::Wide(folder).c_str(), nullptr, nullptr, nullptr));
+    EXPECT_EQ(GetFileAttributesA(folder.c_str()), folderBefore);
+    EXPECT_EQ(GetFileAttributesA(ini.c_str()), iniBefore);
+}
+
+// An empty folder text would put the file at the root of the current drive, and a path the
+// platform cannot hold sent keys into other files while the write reported success.
+TEST_F(FolderAppearance, FolderTextsThatDoNotComposeAreRefusedAndNothingIsWritten) {
+    const std::string base = Folder() + "\\";
+    std::vector<std::string> folders = {""};
+    // "\Desktop.ini" takes 12 characters: from 248 on the path no longer fits in MAX_PATH.
+    char letter = 'a';
+    for (size_t length : {248, 250, 255, 259}) {
+        folders.push_back(base + std::string(length - base.size(), letter++));
+        ASSERT_TRUE(CreateDirectoryA(folders.back().c_str(), nullptr)) << length;
+    }
+    char current[MAX_PATH];
+    GetCurrentDirectoryA(MAX_PATH, current);
+    const std::vector<std::string> currentBefore = test::FolderNames(current);
+    const std::vector<std::string> baseBefore = test::FolderNames(base.substr(0, base.size() - 1));
+    const COLORREF color = 0x00010203;
+    for (const std::string& folder : folders) {
+        SCOPED_TRACE(folder.size());
+        const std::wstring wide = test::Wide(folder);
+        char path[MAX_PATH] = "untouched";
+        EXPECT_FALSE(ComposeDesktopIniPath(folder.c_str(), path));
+        EXPECT_STREQ(path, "untouched");
+        EXPECT_FALSE(WriteFolderAppearance(folder.c_str(), kImage, &color, &color));
+        EXPECT_FALSE(WriteFolderAppearance(wide.c_str(), nullptr, &color, nullptr));
+        EXPECT_FALSE(ClearFolderAppearance(folder.c_str()));
+        EXPECT_FALSE(ClearFolderAppearance(wide.c_str()));
+        char image[MAX_PATH] = "kept";
+        COLORREF text = 7;
+        EXPECT_FALSE(ReadFolderAppearance(folder.c_str(), image, MAX_PATH, &text, nullptr));
+        EXPECT_STREQ(image, "kept");
+        EXPECT_EQ(text, 7u);
+        if (!folder.empty()) {
+            EXPECT_EQ(test::FolderNames(folder), std::vector<std::string>{});
+            EXPECT_FALSE(GetFileAttributesA(folder.c_str()) & FILE_ATTRIBUTE_SYSTEM);
+        }
+    }
+    EXPECT_EQ(test::FolderNames(current), currentBefore);
+    EXPECT_EQ(test::FolderNames(base.substr(0, base.size() - 1)), baseBefore);
+
+    // 247 characters still fit, with the terminator, in MAX_PATH.
+    const std::string fits = base + std::string(247 - base.size(), 'f');
+    ASSERT_TRUE(CreateDirectoryA(fits.c_str(), nullptr));
+    char path[MAX_PATH];
+    EXPECT_TRUE(ComposeDesktopIniPath(fits.c_str(), path));
+    EXPECT_EQ(std::string(path), fits + "\\Desktop.ini");
+    EXPECT_TRUE(WriteFolderAppearance(fits.c_str(), kImage, &color, &color));
+    EXPECT_EQ(KeyText(path, "IconArea_Image"), kImage);
 }
 
 TEST_F(FolderAppearance, ClearRemovesTheSectionAndKeepsEverythingElse) {

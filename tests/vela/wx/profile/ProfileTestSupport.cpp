@@ -38,21 +38,6 @@ std::wstring Wide(const std::string& text) {
     return wide;
 }
 
-std::vector<std::string> FolderNames(const std::string& folder) {
-    std::vector<std::string> names;
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE)
-        return names;
-    do {
-        const std::string name = found.cFileName;
-        if (name != "." && name != "..")
-            names.push_back(name);
-    } while (FindNextFileA(search, &found));
-    FindClose(search);
-    return names;
-}
-
 SnapshotText Snapshot(const std::vector<vela::wx::CProfileSection>& sections) {
     SnapshotText text;
     for (const vela::wx::CProfileSection& section : sections) {

@@ -23,9 +23,6 @@ std::vector<std::string> SectionLines(const std::string& file, const char* secti
 // An 8-bit text of the system code page in UTF-16.
 std::wstring Wide(const std::string& text);
 
-// The names in a folder, "." and ".." left out, in the order the platform finds them.
-std::vector<std::string> FolderNames(const std::string& folder);
-
 // A snapshot as text, section by section: the name and its lines, "key=value", or the key alone
 // for a line held without "=".
 using SnapshotText = std::vector<std::pair<std::string, std::vector<std::string>>>;

@@ -221,6 +221,59 @@ TEST_F(ProfileValues, DamagedOrMissingPlacementLeavesTheWindowAlone) {
     ExpectSameRect(after, before);
 }
 
+// A record whose checksum holds may still be no place to show a window: it is shown normal, on
+// the work area of the nearest monitor, or refused when it holds no rectangle.
+TEST_F(ProfileValues, StoredPlacementsAreMadeToShowTheWindowOnScreen) {
+    const std::string ini = dir.Sub("setup.ini");
+    struct Case {
+        const char* label;
+        UINT showCmd;
+        RECT rect;
+        bool applied;
+        UINT showCmdAfter;
+    };
+    const Case cases[] = {
+        {"minimised", SW_SHOWMINIMIZED, {30, 40, 330, 240}, true, SW_SHOWNORMAL},
+        {"hidden", SW_HIDE, {30, 40, 330, 240}, true, SW_SHOWNORMAL},
+        {"beyond the right", SW_SHOWNORMAL, {20000, 40, 20300, 240}, true, SW_SHOWNORMAL},
+        {"above and left", SW_SHOWNORMAL, {-20000, -9000, -19700, -8800}, true, SW_SHOWNORMAL},
+        {"maximised", SW_SHOWMAXIMIZED, {30, 40, 330, 240}, true, SW_SHOWMAXIMIZED},
+        {"empty rectangle", SW_SHOWNORMAL, {50, 50, 50, 80}, false, SW_SHOWNORMAL},
+        {"inverted rectangle", SW_SHOWNORMAL, {300, 300, 100, 100}, false, SW_SHOWNORMAL},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.label);
+        WINDOWPLACEMENT record = {};
+        record.length = sizeof record;
+        record.showCmd = c.showCmd;
+        record.rcNormalPosition = c.rect;
+        ASSERT_TRUE(WritePrivateProfileStructA("Kalmora", "WNDPLACEMENT", &record, sizeof record,
+                                               ini.c_str()));
+        PlacementWindow window(100, 110, 200, 150);
+        const WINDOWPLACEMENT before = window.Placement();
+        EXPECT_EQ(ReadWindowPlacement("Kalmora", "WNDPLACEMENT", window.hwnd, ini.c_str()),
+                  c.applied);
+        const WINDOWPLACEMENT after = window.Placement();
+        if (!c.applied) {
+            ExpectSameRect(after.rcNormalPosition, before.rcNormalPosition);
+            EXPECT_FALSE(IsWindowVisible(window.hwnd));
+            continue;
+        }
+        EXPECT_TRUE(IsWindowVisible(window.hwnd));
+        EXPECT_EQ(after.showCmd, c.showCmdAfter);
+        const RECT& normal = after.rcNormalPosition;
+        EXPECT_EQ(normal.right - normal.left, c.rect.right - c.rect.left);
+        EXPECT_EQ(normal.bottom - normal.top, c.rect.bottom - c.rect.top);
+        MONITORINFO monitor = {};
+        monitor.cbSize = sizeof monitor;
+        ASSERT_TRUE(GetMonitorInfoA(MonitorFromRect(&normal, MONITOR_DEFAULTTONULL), &monitor));
+        EXPECT_GE(normal.left, monitor.rcWork.left);
+        EXPECT_GE(normal.top, monitor.rcWork.top);
+        EXPECT_LE(normal.right, monitor.rcWork.right);
+        EXPECT_LE(normal.bottom, monitor.rcWork.bottom);
+    }
+}
+
 TEST_F(ProfileValues, PlacementOfNoWindowWritesNothing) {
     const std::string ini = dir.Sub("setup.ini");
     EXPECT_FALSE(WriteWindowPlacement("Kalmora", "WNDPLACEMENT", nullptr, ini.c_str()));
