@@ -115,7 +115,8 @@ HINSTANCE Module() {
 }
 
 HWND CreateDialogOf(CDlgBase& dialog, int id, HWND parent = nullptr) {
-    return dialog.CreateModeless(Module(), MAKEINTRESOURCEA(id), parent, CDlgBase::StaticDlgProc, 0);
+    return dialog.CreateModeless(Module(), MAKEINTRESOURCEA(id), parent, CDlgBase::StaticDlgProc,
+                                 0);
 }
 
 std::string TextOf(HWND hwnd) {
@@ -178,9 +179,9 @@ TEST_F(Dialogs, AMissingTemplateLeavesTheObjectUnboundAndNothingPending) {
     EXPECT_EQ(dialog.CreateModelessW(Module(), MAKEINTRESOURCEW(kNoTemplate), nullptr,
                                      CDlgBase::StaticDlgProc, 0),
               nullptr);
-    EXPECT_EQ(
-        dialog.DoModal(Module(), MAKEINTRESOURCEA(kNoTemplate), nullptr, CDlgBase::StaticDlgProc, 0),
-        -1);
+    EXPECT_EQ(dialog.DoModal(Module(), MAKEINTRESOURCEA(kNoTemplate), nullptr,
+                             CDlgBase::StaticDlgProc, 0),
+              -1);
     EXPECT_EQ(dialog.handle, nullptr);
     EXPECT_EQ(CWindow::PendingWindow, nullptr);
     EXPECT_TRUE(dialog.messages.empty());
