@@ -66,11 +66,13 @@ public:
         // helper finds its descriptor through the thunk), so the descriptors are found by their
         // shape: a DLL name, and a table of names whose first entry is a function name.
         for (const auto& section : sections)
-            for (DWORD rva = section.VirtualAddress;
-                 rva - section.VirtualAddress + sizeof(IMAGE_DELAYLOAD_DESCRIPTOR) <=
+            for (DWORD at = section.VirtualAddress;
+                 at - section.VirtualAddress + sizeof(IMAGE_DELAYLOAD_DESCRIPTOR) <=
                  section.SizeOfRawData;
-                 rva += sizeof(DWORD)) {
-                auto* d = AtRva<IMAGE_DELAYLOAD_DESCRIPTOR>(rva);
+                 at += sizeof(DWORD)) {
+                auto* d = AtRva<IMAGE_DELAYLOAD_DESCRIPTOR>(at);
+                if (!d)
+                    break;
                 // Older linkers wrote addresses instead of RVAs.
                 DWORD base = d->Attributes.RvaBased ? 0 : nt->OptionalHeader.ImageBase;
                 if (d->Attributes.ReservedAttributes == 0 && IsDllName(d->DllNameRVA - base) &&
