@@ -36,8 +36,7 @@ CMain::CMain() : vela::wx::CDlgApplication(kAppName), vela::fnd::CSingleton<CMai
 
 bool CMain::OnInitInstance() {
     SetSettingsPath(instance);
-    HWND dialog = CreateModeless(instance, MAKEINTRESOURCEA(IDD_MAIN), nullptr,
-                                 reinterpret_cast<DLGPROC>(StaticWndProc), 0);
+    HWND dialog = CreateModeless(instance, MAKEINTRESOURCEA(IDD_MAIN), nullptr, StaticDlgProc, 0);
     // Without its dialog the program would run an endless loop with nothing on screen.
     if (!dialog)
         return false;

@@ -1,4 +1,5 @@
-# Cross toolchain: mingw-w64 for 64-bit Windows, posix thread model (GoogleTest needs std::thread).
+# Cross toolchain: mingw-w64 for 64-bit Windows, posix thread model (GoogleTest needs std::mutex).
+# Tests only: what ships is the 32-bit Kalmora.exe.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 

@@ -6,29 +6,41 @@ KALMORA_BUILD=${KALMORA_BUILD:-$KALMORA_ROOT/build}
 
 stage() { printf '==> %s\n' "$*"; }
 
-# Debian packages the project needs, each with a file that shows it is installed.
+# Debian packages the project needs, each with a file that shows it is installed. Wine runs the
+# 32-bit programs through its i386 build, which needs Debian's i386 architecture enabled.
 kalmora_need_packages() {
     local want=(
         "cmake:/usr/bin/cmake"
         "ninja-build:/usr/bin/ninja"
+        "g++-mingw-w64-i686-win32:/usr/bin/i686-w64-mingw32-g++-win32"
+        "g++-mingw-w64-i686-posix:/usr/bin/i686-w64-mingw32-g++-posix"
+        "binutils-mingw-w64-i686:/usr/bin/i686-w64-mingw32-windres"
         "g++-mingw-w64-x86-64-posix:/usr/bin/x86_64-w64-mingw32-g++-posix"
         "binutils-mingw-w64-x86-64:/usr/bin/x86_64-w64-mingw32-windres"
         "googletest:/usr/src/googletest/CMakeLists.txt"
         "wine:/usr/bin/wine"
         "wine64:/usr/lib/wine/wine64"
+        "wine32:i386:/usr/lib/wine/wine"
         "xvfb:/usr/bin/Xvfb"
         "xauth:/usr/bin/xauth"
-        "fonts-noto-cjk:/usr/share/fonts/opentype/noto/NotoSansCJK-Regular.ttc"
+        "fonts-horai-umefont:/usr/share/fonts/truetype/horai-umefont/ume-ugo4.ttf"
+        "fonts-wine:/usr/share/wine/fonts/tahoma.ttf"
         "$@"
     )
     local missing=() entry
     for entry in "${want[@]}"; do
-        [ -e "${entry#*:}" ] || missing+=("${entry%%:*}")
+        [ -e "${entry##*:}" ] || missing+=("${entry%:*}")
     done
     [ ${#missing[@]} -eq 0 ] && return 0
-    stage "installing ${missing[*]}"
+    stage "installing ${missing[*]} (needs root or sudo)"
     local sudo=
     [ "$(id -u)" -eq 0 ] || sudo=sudo
+    if [[ " ${missing[*]} " == *:i386* ]] && ! dpkg --print-foreign-architectures | grep -qx i386; then
+        $sudo dpkg --add-architecture i386 || {
+            echo "error: could not enable the i386 architecture" >&2
+            return 1
+        }
+    fi
     $sudo apt-get update -qq >/dev/null &&
         DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends \
             "${missing[@]}" >/dev/null || {
@@ -51,26 +63,33 @@ kalmora_need_locale() {
     }
 }
 
+# The two builds, each in build/NAME from the preset of that name: x86 is the product (the
+# shipped Kalmora.exe and the 32-bit tests), x64 runs the same tests at another pointer size.
+# kalmora_build NAME [cmake --build options, e.g. --target T]
 kalmora_build() {
-    stage "configuring in ${KALMORA_BUILD#"$KALMORA_ROOT"/}"
-    cmake -S "$KALMORA_ROOT" -B "$KALMORA_BUILD" -G Ninja \
-        -DCMAKE_TOOLCHAIN_FILE="$KALMORA_ROOT/cmake/mingw-w64-x86_64.cmake" \
-        -DCMAKE_BUILD_TYPE=Release >"$KALMORA_BUILD.configure.log" 2>&1 || {
-        cat "$KALMORA_BUILD.configure.log" >&2
-        return 1
-    }
-    stage "building"
-    cmake --build "$KALMORA_BUILD" -- -k 0 >"$KALMORA_BUILD.build.log" 2>&1 || {
-        grep -E 'error|Error|FAILED' "$KALMORA_BUILD.build.log" | head -n 40 >&2
-        echo "build failed: see $KALMORA_BUILD.build.log" >&2
+    local name=$1 dir=$KALMORA_BUILD/$1
+    shift
+    mkdir -p "$KALMORA_BUILD"
+    # Once configured, the build itself configures again when a CMake file has changed.
+    if [ ! -f "$dir/CMakeCache.txt" ]; then
+        stage "configuring $name in ${dir#"$KALMORA_ROOT"/}"
+        cmake -S "$KALMORA_ROOT" -B "$dir" --preset "$name" >"$dir.configure.log" 2>&1 || {
+            cat "$dir.configure.log" >&2
+            rm -f "$dir/CMakeCache.txt"
+            return 1
+        }
+    fi
+    stage "building $name"
+    cmake --build "$dir" "$@" -- -k 0 >"$dir.build.log" 2>&1 || {
+        grep -E 'error|Error|FAILED' "$dir.build.log" | head -n 40 >&2
+        echo "build failed: see $dir.build.log" >&2
         return 1
     }
 }
 
-# Everything Wine needs to run one program of ours: a prefix of the build's own, Japanese
-# ANSI code page 932 through the locale name alone, and no Mono or Gecko prompts.
+# Everything Wine needs to run one program of ours: Japanese ANSI code page 932 through the
+# locale name alone, and no Mono or Gecko prompts. A 64-bit prefix runs both builds' programs.
 kalmora_wine_env() {
-    export WINEPREFIX=${WINEPREFIX:-$KALMORA_BUILD/wineprefix}
     export WINEARCH=win64
     export WINEDEBUG=${WINEDEBUG:--all}
     export WINEDLLOVERRIDES="mscoree,mshtml="
@@ -80,8 +99,16 @@ kalmora_wine_env() {
 # Through env, so that bash itself does not try (and warn) to switch to it.
 kalmora_wine() { env LC_ALL=ja_JP.UTF-8 wine "$@"; }
 
-# Creates the prefix once; callers running side by side wait on the lock instead of racing.
+# kalmora_wine_prefix PREFIX [managed]: makes the prefix once and exports it as WINEPREFIX.
+# Japanese Windows draws its dialogs in MS UI Gothic; the Ume fonts have its metrics, so labels
+# fit where they fit on Windows. Under a bare Xvfb no window manager ever answers, and Wine
+# waits two seconds for one each time a managed window is hidden: unmanaged windows need no
+# answer, and only a prefix for people's own display asks for managed ones. Callers running side
+# by side wait on the lock instead of racing.
 kalmora_wine_prefix() {
+    export WINEPREFIX=$1
+    local managed=N
+    [ "${2:-}" = managed ] && managed=Y
     kalmora_wine_env
     mkdir -p "$(dirname "$WINEPREFIX")"
     (
@@ -90,14 +117,25 @@ kalmora_wine_prefix() {
             env LC_ALL=ja_JP.UTF-8 wineboot -i >/dev/null 2>&1
             wineserver -w
         fi
-        # Under a bare Xvfb no window manager ever answers, and Wine waits two seconds for one
-        # each time a managed window is hidden; unmanaged windows need no answer.
-        if [ ! -f "$WINEPREFIX/.unmanaged" ]; then
-            env LC_ALL=ja_JP.UTF-8 wine reg add 'HKCU\Software\Wine\X11 Driver' \
-                /v Managed /d N /f >/dev/null 2>&1 &&
-                wineserver -w && touch "$WINEPREFIX/.unmanaged"
+        local settled=$WINEPREFIX/.kalmora-settled-$managed
+        if [ ! -f "$settled" ]; then
+            printf '%s\r\n' 'REGEDIT4' '' \
+                '[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]' \
+                '"MS UI Gothic"="Ume UI Gothic"' '"MS PGothic"="Ume P Gothic"' \
+                '"MS Gothic"="Ume Gothic"' '' \
+                '[HKEY_CURRENT_USER\Software\Wine\X11 Driver]' "\"Managed\"=\"$managed\"" '' \
+                >"$WINEPREFIX/drive_c/kalmora-settings.reg"
+            env LC_ALL=ja_JP.UTF-8 wine regedit /S 'C:\kalmora-settings.reg' >/dev/null 2>&1 &&
+                wineserver -w && touch "$settled"
+            rm -f "$WINEPREFIX/drive_c/kalmora-settings.reg"
         fi
     ) 9>"$WINEPREFIX.lock"
+}
+
+# kalmora_wine_drive LETTER DIR: the prefix's drive LETTER: shows DIR, so that a Windows path
+# into DIR does not depend on where the clone lies.
+kalmora_wine_drive() {
+    ln -sfn "$2" "$WINEPREFIX/dosdevices/$1:"
 }
 
 kalmora_stop_wine() {

@@ -2,6 +2,10 @@
 """Prepares the run command's demo: a folder with a Desktop.ini and a sample picture beside it.
 
 Usage: make-demo.py DEMO_DIR WINDOWS_PATH_OF_DEMO_DIR
+
+The Desktop.ini is written in the 8-bit code page Kalmora reads it with (932), whatever
+characters the path holds, and written whole or not at all: one that is missing or empty is made
+anew.
 """
 import os
 import struct
@@ -37,19 +41,19 @@ def main():
     with open(os.path.join(demo, "sample.bmp"), "wb") as out:
         out.write(sample_bmp())
     ini = os.path.join(folder, "Desktop.ini")
-    if not os.path.exists(ini):
-        with open(ini, "wb") as out:
-            out.write(
-                (
-                    "[.ShellClassInfo]\r\n"
-                    "InfoTip=Kalmora demo folder\r\n"
-                    "[{BE098140-A513-11D0-A3A4-00C04FD706EC}]\r\n"
-                    "IconArea_Image=%s\\sample.bmp\r\n"
-                    "Attributes=1\r\n"
-                    "IconArea_Text=0x00ffffff\r\n"
-                    "IconArea_TextBackground=0x00804000\r\n" % windows_demo
-                ).encode("ascii")
-            )
+    if not os.path.exists(ini) or os.path.getsize(ini) == 0:
+        text = (
+            "[.ShellClassInfo]\r\n"
+            "InfoTip=Kalmora demo folder\r\n"
+            "[{BE098140-A513-11D0-A3A4-00C04FD706EC}]\r\n"
+            "IconArea_Image=%s\\sample.bmp\r\n"
+            "Attributes=1\r\n"
+            "IconArea_Text=0x00ffffff\r\n"
+            "IconArea_TextBackground=0x00804000\r\n" % windows_demo
+        ).encode("cp932")
+        with open(ini + ".new", "wb") as out:
+            out.write(text)
+        os.replace(ini + ".new", ini)
     print(folder)
 
 

@@ -4,6 +4,10 @@
 #include <windows.h>
 #include <shellapi.h>
 
+// The headers' A/W macro would rename these functions to ShellAboutA; they keep the name written
+// here, and call the platform's by its explicit A or W name.
+#undef ShellAbout
+
 #include <string>
 
 #include "vela/wx/shell/VersionInfo.h"
@@ -33,8 +37,6 @@ void FormatAboutTitle(std::string& title, LPCSTR productName, LPCSTR productVers
 // line; absent fields and unknown codes add nothing.
 void FormatVersionFields(const CVersionInfo& info, std::string& body, const int* items);
 
-// windows.h makes ShellAbout ShellAboutA, so both land in vela::wx as ShellAboutA overloads and
-// meet ::ShellAboutA by argument lookup: call them qualified.
 int ShellAbout(HWND owner, LPCSTR title, LPCSTR body, HICON icon);
 int ShellAbout(HWND owner, LPCWSTR title, LPCWSTR body, HICON icon);
 

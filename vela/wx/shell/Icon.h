@@ -3,6 +3,10 @@
 
 #include <windows.h>
 
+// The headers' A/W macros would rename these members to their 8-bit form; they keep the names
+// written here, and call the platform's functions by their explicit A or W names.
+#undef LoadImage
+
 #include "vela/VelaObject.h"
 
 namespace vela::wx {

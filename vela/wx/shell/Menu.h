@@ -3,6 +3,12 @@
 
 #include <windows.h>
 
+// The headers' A/W macros would rename these members to their 8-bit form; they keep the names
+// written here, and call the platform's functions by their explicit A or W names.
+#undef GetMenuItemInfo
+#undef InsertMenuItem
+#undef SetMenuItemInfo
+
 namespace vela::wx {
 
 // A zero record of the platform's menu or menu-item information, sized for this build, that asks

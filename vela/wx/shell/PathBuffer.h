@@ -4,6 +4,16 @@
 #include <windows.h>
 #include <shlwapi.h>
 
+// The headers' A/W macros would rename these functions to their 8-bit form; they keep the names
+// written here, and call the platform's functions by their explicit A or W names.
+#undef PathFileExists
+#undef PathFindNextComponent
+#undef PathGetArgs
+#undef PathGetCharType
+#undef PathIsSystemFolder
+#undef PathParseIconLocation
+#undef PathRemoveArgs
+
 // One path or short text in MAX_PATH characters, never on the heap. Every copy into the buffer
 // (construction, Assign, Append and each member that writes) is bounded by 260 positions: a
 // longer text is cut at 259 characters and terminated, never written past the array.

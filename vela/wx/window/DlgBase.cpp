@@ -100,6 +100,10 @@ LRESULT CDlgBase::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
     return DialogProc(hwnd, message, wParam, lParam);
 }
 
+INT_PTR CALLBACK CDlgBase::StaticDlgProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    return StaticWndProc(hwnd, message, wParam, lParam);
+}
+
 BOOL CDlgBase::PreTranslateMessage(MSG* msg) {
     return ::IsDialogMessageA(handle, msg);
 }

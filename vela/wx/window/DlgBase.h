@@ -8,7 +8,7 @@
 namespace vela::wx {
 
 // A handler's answer is the dialog procedure's answer: nonzero when processed, 0 for the dialog
-// manager's default. The procedure given to the creating calls must be StaticWndProc.
+// manager's default. The procedure given to the creating calls must be StaticDlgProc.
 class CDlgBase : public virtual CWindow {
 public:
     CDlgBase() = default;
@@ -91,6 +91,10 @@ public:
     virtual int OnDropFiles(HWND, WPARAM, LPARAM) { return 0; }
 
     LRESULT WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) override;
+    // StaticWndProc with a dialog procedure's type: a window procedure cast to DLGPROC would be
+    // called through a pointer of another type, which only happens to work where LRESULT and
+    // INT_PTR are one type.
+    static INT_PTR CALLBACK StaticDlgProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     // The platform's dialog keyboard navigation; nonzero when it has taken the message.
     BOOL PreTranslateMessage(MSG* msg) override;
 

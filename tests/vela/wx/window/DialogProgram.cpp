@@ -12,7 +12,7 @@ public:
 
     bool OnInitInstance() override {
         CreateModeless(instance, MAKEINTRESOURCEA(IDD_PLAIN), nullptr,
-                       vela::wx::CWindow::StaticWndProc, 0);
+                       vela::wx::CDlgBase::StaticDlgProc, 0);
         return CDlgApplication::OnInitInstance();
     }
 };

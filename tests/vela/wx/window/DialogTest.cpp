@@ -68,7 +68,7 @@ public:
     DialogAppProbe() : CDlgApplication("ダイアログの試験") {}
 
     bool OnInitInstance() override {
-        CreateModeless(instance, MAKEINTRESOURCEA(IDD_PLAIN), nullptr, CWindow::StaticWndProc, 0);
+        CreateModeless(instance, MAKEINTRESOURCEA(IDD_PLAIN), nullptr, CDlgBase::StaticDlgProc, 0);
         return CDlgApplication::OnInitInstance();
     }
     // WM_INITDIALOG: (HWND focus, LPARAM init)
@@ -115,7 +115,8 @@ HINSTANCE Module() {
 }
 
 HWND CreateDialogOf(CDlgBase& dialog, int id, HWND parent = nullptr) {
-    return dialog.CreateModeless(Module(), MAKEINTRESOURCEA(id), parent, CWindow::StaticWndProc, 0);
+    return dialog.CreateModeless(Module(), MAKEINTRESOURCEA(id), parent, CDlgBase::StaticDlgProc,
+                                 0);
 }
 
 std::string TextOf(HWND hwnd) {
@@ -154,10 +155,10 @@ TEST_F(Dialogs, WmInitDialogBindsTheObjectAndShowsTheDialogFirst) {
 
     EXPECT_EQ(CreateDialogOf(dialog, IDD_PLAIN), nullptr);
     EXPECT_EQ(dialog.CreateModelessW(Module(), MAKEINTRESOURCEW(IDD_PLAIN), nullptr,
-                                     CWindow::StaticWndProc, 0),
+                                     CDlgBase::StaticDlgProc, 0),
               nullptr);
     EXPECT_EQ(
-        dialog.DoModal(Module(), MAKEINTRESOURCEA(IDD_PLAIN), nullptr, CWindow::StaticWndProc, 0),
+        dialog.DoModal(Module(), MAKEINTRESOURCEA(IDD_PLAIN), nullptr, CDlgBase::StaticDlgProc, 0),
         0);
     EXPECT_EQ(test::ThreadWindowCount("#32770"), before + 1);
     DestroyWindow(hwnd);
@@ -165,7 +166,7 @@ TEST_F(Dialogs, WmInitDialogBindsTheObjectAndShowsTheDialogFirst) {
 
     // Unbound again, the same object makes a new dialog, here through the UTF-16 form.
     HWND again = dialog.CreateModelessW(Module(), MAKEINTRESOURCEW(IDD_PLAIN), nullptr,
-                                        CWindow::StaticWndProc, 0);
+                                        CDlgBase::StaticDlgProc, 0);
     ASSERT_NE(again, nullptr);
     EXPECT_EQ(dialog.handle, again);
     DestroyWindow(again);
@@ -176,11 +177,11 @@ TEST_F(Dialogs, AMissingTemplateLeavesTheObjectUnboundAndNothingPending) {
     DialogProbe dialog;
     EXPECT_EQ(CreateDialogOf(dialog, kNoTemplate), nullptr);
     EXPECT_EQ(dialog.CreateModelessW(Module(), MAKEINTRESOURCEW(kNoTemplate), nullptr,
-                                     CWindow::StaticWndProc, 0),
+                                     CDlgBase::StaticDlgProc, 0),
               nullptr);
-    EXPECT_EQ(
-        dialog.DoModal(Module(), MAKEINTRESOURCEA(kNoTemplate), nullptr, CWindow::StaticWndProc, 0),
-        -1);
+    EXPECT_EQ(dialog.DoModal(Module(), MAKEINTRESOURCEA(kNoTemplate), nullptr,
+                             CDlgBase::StaticDlgProc, 0),
+              -1);
     EXPECT_EQ(dialog.handle, nullptr);
     EXPECT_EQ(CWindow::PendingWindow, nullptr);
     EXPECT_TRUE(dialog.messages.empty());
@@ -194,9 +195,9 @@ TEST_F(Dialogs, DoModalReturnsTheCodeGivenToEnd) {
         dialog.code = wide ? 43 : 42;
         test::LoopDeadline deadline;
         INT_PTR result = wide ? dialog.DoModalW(Module(), MAKEINTRESOURCEW(IDD_PLAIN), nullptr,
-                                                CWindow::StaticWndProc, 0)
+                                                CDlgBase::StaticDlgProc, 0)
                               : dialog.DoModal(Module(), MAKEINTRESOURCEA(IDD_PLAIN), nullptr,
-                                               CWindow::StaticWndProc, 0);
+                                               CDlgBase::StaticDlgProc, 0);
         EXPECT_FALSE(deadline.Fired());
         EXPECT_EQ(result, dialog.code);
         EXPECT_EQ(dialog.endCode, dialog.code);

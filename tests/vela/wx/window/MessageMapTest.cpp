@@ -201,7 +201,7 @@ bool TakeQuit(WPARAM* code) {
 
 HWND CreatePlainDialog(CDlgBase& dialog, LPARAM param = 0) {
     return dialog.CreateModeless(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_PLAIN), nullptr,
-                                 CWindow::StaticWndProc, param);
+                                 CDlgBase::StaticDlgProc, param);
 }
 
 // Keeps its dialog open on WM_CLOSE with a nonzero answer.
