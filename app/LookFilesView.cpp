@@ -1,8 +1,6 @@
 // The look window's second view: the folder as the Files file manager shows its background.
 #include "app/LookFilesView.h"
 
-#include <algorithm>
-
 namespace kalmora {
 
 void DrawUniformToFill(HDC dc, const RECT& area, HBITMAP picture) {
@@ -13,26 +11,27 @@ void DrawUniformToFill(HDC dc, const RECT& area, HBITMAP picture) {
     const int height = area.bottom - area.top;
     if (width <= 0 || height <= 0)
         return;
-    // The part of the picture that, scaled by one factor, covers the area exactly.
-    int sourceWidth = info.bmWidth;
-    int sourceHeight = info.bmHeight;
+    // The whole picture scaled by one factor so that it covers the area, centred; the part
+    // beyond the area is clipped, which keeps the centre exact to a pixel.
+    int drawnWidth = width;
+    int drawnHeight = height;
     if (static_cast<long long>(width) * info.bmHeight >=
         static_cast<long long>(height) * info.bmWidth)
-        sourceHeight = std::max(1, MulDiv(height, info.bmWidth, width));
+        drawnHeight = MulDiv(info.bmHeight, width, info.bmWidth);
     else
-        sourceWidth = std::max(1, MulDiv(width, info.bmHeight, height));
+        drawnWidth = MulDiv(info.bmWidth, height, info.bmHeight);
+    const int saved = SaveDC(dc);
+    IntersectClipRect(dc, area.left, area.top, area.right, area.bottom);
     HDC memory = CreateCompatibleDC(dc);
     HGDIOBJ old = SelectObject(memory, picture);
-    const int oldMode = SetStretchBltMode(dc, HALFTONE);
+    SetStretchBltMode(dc, HALFTONE);
     // HALFTONE needs the brush origin set again after the mode.
-    POINT oldOrigin;
-    SetBrushOrgEx(dc, 0, 0, &oldOrigin);
-    StretchBlt(dc, area.left, area.top, width, height, memory, (info.bmWidth - sourceWidth) / 2,
-               (info.bmHeight - sourceHeight) / 2, sourceWidth, sourceHeight, SRCCOPY);
-    SetBrushOrgEx(dc, oldOrigin.x, oldOrigin.y, nullptr);
-    SetStretchBltMode(dc, oldMode);
+    SetBrushOrgEx(dc, 0, 0, nullptr);
+    StretchBlt(dc, area.left + (width - drawnWidth) / 2, area.top + (height - drawnHeight) / 2,
+               drawnWidth, drawnHeight, memory, 0, 0, info.bmWidth, info.bmHeight, SRCCOPY);
     SelectObject(memory, old);
     DeleteDC(memory);
+    RestoreDC(dc, saved);
 }
 
 } // namespace kalmora
