@@ -47,7 +47,7 @@ bool WriteFilesBackgroundImage(LPCSTR folder, LPCSTR imagePath) {
         ::SetLastError(ERROR_INVALID_NAME);
         return false;
     }
-    if (!IsAscii(imagePath) && !IsUnicodeIniFile(path) && !ConvertIniFileToUnicode(path))
+    if (!IsAscii(imagePath) && !ConvertIniFileToUnicode(path))
         return false;
     return ::WritePrivateProfileStringW(Wide(kFilesSection).c_str(), Wide(kFilesImageKey).c_str(),
                                         Wide(imagePath).c_str(), Wide(path).c_str()) != FALSE;

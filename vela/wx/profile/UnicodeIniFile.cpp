@@ -3,39 +3,17 @@
 
 #include <string>
 
+#include "vela/wx/profile/FileBytes.h"
+
 namespace {
 
 constexpr char kUtf16Le[] = "\xFF\xFE";
 constexpr char kUtf16Be[] = "\xFE\xFF";
 constexpr char kUtf8[] = "\xEF\xBB\xBF";
+constexpr size_t kLargestText = 0x0FFFFFFF;
 
 bool StartsWith(const std::string& bytes, const char* mark) {
     return bytes.compare(0, std::char_traits<char>::length(mark), mark) == 0;
-}
-
-// What the file holds; a missing file is empty.
-bool ReadBytes(HANDLE file, std::string& bytes) {
-    DWORD high = 0;
-    ::SetLastError(NO_ERROR);
-    const DWORD size = ::GetFileSize(file, &high);
-    if (size == INVALID_FILE_SIZE && ::GetLastError() != NO_ERROR)
-        return false;
-    if (high != 0 || size > 0x3FFFFFFF) {
-        ::SetLastError(ERROR_FILE_TOO_LARGE);
-        return false;
-    }
-    bytes.resize(size);
-    DWORD done = 0;
-    while (done < size) {
-        DWORD read = 0;
-        if (!::ReadFile(file, &bytes[done], size - done, &read, nullptr))
-            return false;
-        if (read == 0)
-            break;
-        done += read;
-    }
-    bytes.resize(done);
-    return true;
 }
 
 // The text as UTF-16LE bytes behind the mark. CR and LF are single bytes in every code page
@@ -47,6 +25,11 @@ bool ToUtf16Le(const std::string& bytes, std::string& converted) {
     if (StartsWith(bytes, kUtf8)) {
         codePage = CP_UTF8;
         start = 3;
+    }
+    // The text and its converted copy must both fit in a 32-bit process.
+    if (bytes.size() - start > kLargestText) {
+        ::SetLastError(ERROR_FILE_TOO_LARGE);
+        return false;
     }
     converted.assign(kUtf16Le, 2);
     const int length = static_cast<int>(bytes.size() - start);
@@ -67,37 +50,16 @@ bool ToUtf16Le(const std::string& bytes, std::string& converted) {
     return true;
 }
 
-bool WriteBytes(HANDLE file, const std::string& bytes) {
-    if (::SetFilePointer(file, 0, nullptr, FILE_BEGIN) == INVALID_SET_FILE_POINTER)
-        return false;
-    size_t done = 0;
-    while (done < bytes.size()) {
-        DWORD written = 0;
-        if (!::WriteFile(file, bytes.data() + done, static_cast<DWORD>(bytes.size() - done),
-                         &written, nullptr))
-            return false;
-        done += written;
-    }
-    return ::SetEndOfFile(file) && ::FlushFileBuffers(file);
+// The file's whole text replaced by the bytes.
+bool Rewrite(HANDLE file, const std::string& bytes) {
+    return ::SetFilePointer(file, 0, nullptr, FILE_BEGIN) != INVALID_SET_FILE_POINTER &&
+           vela::wx::WriteFileBytes(file, bytes) && ::SetEndOfFile(file) &&
+           ::FlushFileBuffers(file);
 }
 
 } // namespace
 
 namespace vela::wx {
-
-bool IsUnicodeIniFile(LPCSTR path) {
-    HANDLE file =
-        ::CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                      nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return false;
-    char mark[2] = {};
-    DWORD read = 0;
-    const bool unicode = ::ReadFile(file, mark, 2, &read, nullptr) && read == 2 &&
-                         (std::string(mark, 2) == kUtf16Le || std::string(mark, 2) == kUtf16Be);
-    ::CloseHandle(file);
-    return unicode;
-}
 
 bool ConvertIniFileToUnicode(LPCSTR path) {
     // Opened in place rather than replaced: a hidden or system file keeps its attributes, and
@@ -109,12 +71,12 @@ bool ConvertIniFileToUnicode(LPCSTR path) {
     const bool created = ::GetLastError() != ERROR_ALREADY_EXISTS;
     std::string bytes;
     std::string converted;
-    bool done = ReadBytes(file, bytes);
+    bool done = vela::wx::ReadFileBytes(file, bytes);
     if (done && (StartsWith(bytes, kUtf16Le) || StartsWith(bytes, kUtf16Be))) {
         ::CloseHandle(file);
         return true;
     }
-    done = done && ToUtf16Le(bytes, converted) && WriteBytes(file, converted);
+    done = done && ToUtf16Le(bytes, converted) && Rewrite(file, converted);
     const DWORD error = ::GetLastError();
     ::CloseHandle(file);
     if (!done && created)

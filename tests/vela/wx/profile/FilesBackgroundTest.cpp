@@ -75,7 +75,6 @@ TEST_F(FilesBackground, AnAnsiFileBecomesUtf16LeLineForLine) {
     Write(kAnsiIni);
     ASSERT_TRUE(ConvertIniFileToUnicode(Ini().c_str()));
     EXPECT_EQ(test::ReadFileBytes(Ini()), test::Utf16LeBytes(kAnsiIniText));
-    EXPECT_TRUE(IsUnicodeIniFile(Ini().c_str()));
 
     // A second rewrite finds nothing to do.
     ASSERT_TRUE(ConvertIniFileToUnicode(Ini().c_str()));
@@ -105,6 +104,8 @@ TEST_F(FilesBackground, AJapanesePathTurnsTheFileUtf16AndKeepsEveryEntry) {
     const std::string picture = dir.Sub("写真\\夏の空.jpg");
 
     ASSERT_TRUE(WriteFilesBackgroundImage(folder.c_str(), picture.c_str()));
+    // Entries, not bytes: Windows' writer keeps the other lines as they stand, Wine's rewrites
+    // the whole file (blank lines and comments dropped) on every write.
     const std::string bytes = test::ReadFileBytes(Ini());
     EXPECT_TRUE(StartsUtf16Le(bytes));
     EXPECT_EQ(FilesImage(Ini()), test::Wide(picture));
