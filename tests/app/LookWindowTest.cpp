@@ -64,11 +64,13 @@ std::string TileBmp() {
     return Bmp(kTileWidth, kTileHeight, TileColour);
 }
 
-// What a window's client area shows, read back from its device context.
+// What a window's client area shows, read back from its device context: drawn anew, or as the
+// window last left it.
 class Pixels {
 public:
-    explicit Pixels(HWND hwnd) {
-        RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    explicit Pixels(HWND hwnd, bool redraw = true) {
+        if (redraw)
+            RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
         RECT client;
         GetClientRect(hwnd, &client);
         width = client.right;
@@ -732,4 +734,55 @@ TEST_F(LookTest, TheReportTellsWhetherTheFilesKeysAreWritten) {
     EXPECT_TRUE(Contains(Report(), "Files アプリ: Desktop.ini の背景画像 " + picture)) << Report();
     Command(IDC_NO_IMAGE);
     EXPECT_TRUE(Contains(Report(), "Files アプリ: 適用で背景画像のキーを消します。")) << Report();
+}
+
+namespace {
+
+// A 64 by 256 picture whose every row has a colour of its own: scaled to fill a view wider than
+// tall, any part of it that moved shows in another colour.
+COLORREF RowColour(int /*x*/, int y) {
+    return RGB(y, 255 - y, 128);
+}
+
+} // namespace
+
+// Files' picture stands still while the items scroll over it: the view, not only a fresh
+// repaint, shows what it showed before the scroll.
+TEST_F(LookTest, TheFilesViewKeepsThePictureStillWhenTheItemsScroll) {
+    dir.WriteFile("Folder\\rows.bmp", Bmp(64, 256, RowColour));
+    for (int i = 0; i < 80; ++i)
+        dir.WriteFile("Folder\\item" + std::to_string(100 + i) + ".txt", "");
+    WriteDesktopIni("[{BE098140-A513-11D0-A3A4-00C04FD706EC}]\r\nIconArea_Image=rows.bmp\r\n");
+    Start(folder);
+    OpenLook();
+    app->look.ShowFilesView(true);
+    std::vector<RECT> itemRects;
+    const auto collectItems = [&] {
+        for (int i = 0; i < ListView_GetItemCount(View()); ++i) {
+            RECT r;
+            ListView_GetItemRect(View(), i, &r, LVIR_BOUNDS);
+            itemRects.push_back(r);
+        }
+    };
+    collectItems();
+    Pixels before(View());
+    ASSERT_GT(before.width, before.height);
+
+    ListView_Scroll(View(), 0, 13);
+    UpdateWindow(View());
+    collectItems();
+    Pixels after(View(), false);
+    int checked = 0;
+    int wrong = 0;
+    for (int y = 0; y < after.height; ++y)
+        for (int x = 0; x < after.width; ++x) {
+            POINT p = {x, y};
+            if (std::any_of(itemRects.begin(), itemRects.end(),
+                            [&](const RECT& r) { return PtInRect(&r, p); }))
+                continue;
+            ++checked;
+            wrong += after.At(x, y) != before.At(x, y);
+        }
+    EXPECT_GT(checked, 1000);
+    EXPECT_EQ(wrong, 0);
 }
