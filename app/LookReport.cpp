@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "app/PictureFile.h"
+#include "vela/wx/profile/FilesBackground.h"
 #include "vela/wx/profile/FolderImagePath.h"
 #include "vela/wx/shell/PathBuffer.h"
 
@@ -24,10 +25,15 @@ void AddLine(std::string& report, const std::string& line) {
     report += line;
 }
 
-void ReportSystem(std::string& report) {
+OSVERSIONINFOA SystemVersion() {
     OSVERSIONINFOA version = {};
     version.dwOSVersionInfoSize = sizeof version;
     GetVersionExA(&version);
+    return version;
+}
+
+void ReportSystem(std::string& report) {
+    const OSVERSIONINFOA version = SystemVersion();
     char line[128];
     if (ShellShowsBackgrounds(version.dwMajorVersion)) {
         wsprintfA(line, "このシステム (Windows %lu.%lu) のシェルはフォルダの背景を表示します。",
@@ -97,13 +103,31 @@ void ReportFolder(std::string& report, const char* folder, bool applyMarks) {
         AddLine(report, "Desktop.ini: 隠し・システム属性がそろっていません" + marked);
 }
 
+// Explorer of Vista and later ignores the shell's keys; the Files file manager reads its own.
+void ReportFiles(std::string& report, const char* folder, const char* image, bool filesApp) {
+    if (filesApp) {
+        AddLine(report, vela::wx::FolderImageExists(folder, image)
+                            ? "Files アプリ: 適用で背景画像のキーも書き込みます。"
+                            : "Files アプリ: 適用で背景画像のキーを消します。");
+    } else {
+        AddLine(report, "Files アプリ: 背景画像のキーは書き込みません。");
+        if (SystemVersion().dwMajorVersion >= 6)
+            AddLine(report, "Windows 10/11 の Files アプリでも表示するには、フォルダ メニューの"
+                            "「Files アプリにも設定する」をオンにしてください。");
+    }
+    CPathBuffer held;
+    if (vela::wx::ReadFilesBackgroundImage(folder, held, MAX_PATH))
+        AddLine(report, std::string("Files アプリ: Desktop.ini の背景画像 ") + held.c_str());
+}
+
 } // namespace
 
-std::string ComposeReport(const char* folder, const char* image, bool applyMarks) {
+std::string ComposeReport(const char* folder, const char* image, bool applyMarks, bool filesApp) {
     std::string report;
     ReportSystem(report);
     ReportPicture(report, folder, image);
     ReportFolder(report, folder, applyMarks);
+    ReportFiles(report, folder, image, filesApp);
     return report;
 }
 

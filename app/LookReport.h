@@ -8,6 +8,7 @@ namespace kalmora {
 
 // The lines joined by CR LF, for a multi-line edit control. applyMarks: the next Apply writes
 // the keys and so gives the folder and Desktop.ini the attributes the shell looks for.
-std::string ComposeReport(const char* folder, const char* image, bool applyMarks);
+// filesApp: Apply writes the Files file manager's keys too.
+std::string ComposeReport(const char* folder, const char* image, bool applyMarks, bool filesApp);
 
 } // namespace kalmora

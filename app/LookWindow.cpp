@@ -7,6 +7,7 @@
 
 #include <algorithm>
 
+#include "app/LookFilesView.h"
 #include "app/LookReport.h"
 #include "app/PictureFile.h"
 #include "vela/wx/profile/FolderImagePath.h"
@@ -22,6 +23,8 @@ constexpr char kPending[] = "変更はまだ適用されていません。";
 constexpr char kApplied[] = "フォルダに書き込まれている設定です。";
 constexpr int kStatusHeight = 20;
 constexpr int kReportHeight = 120;
+constexpr char kShellTab[] = "Windows 2000/XP・ReactOS";
+constexpr char kFilesTab[] = "Files アプリ";
 
 bool SameTime(const FILETIME& a, const FILETIME& b) {
     return a.dwLowDateTime == b.dwLowDateTime && a.dwHighDateTime == b.dwHighDateTime;
@@ -35,7 +38,7 @@ CLookWindow::~CLookWindow() {
 }
 
 HWND CLookWindow::CreateHidden(HINSTANCE instance, HWND owner) {
-    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_LISTVIEW_CLASSES};
+    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_LISTVIEW_CLASSES | ICC_TAB_CLASSES};
     InitCommonControlsEx(&controls);
     // Registered once per process; a second registration fails and the first one serves.
     HICON icon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_MAIN));
@@ -62,19 +65,36 @@ void CLookWindow::Update(const LookState& state) {
     vela::wx::ResolveFolderImagePath(state.folder, state.image, image);
     ShowPicture(image);
 
-    COLORREF text = state.defaultColors ? GetSysColor(COLOR_WINDOWTEXT) : state.textColor;
+    shellText = state.defaultColors ? GetSysColor(COLOR_WINDOWTEXT) : state.textColor;
     // Over a picture, default captions are drawn straight onto it.
-    COLORREF textBack = state.defaultColors ? CLR_NONE : state.textBackColor;
+    shellTextBack = state.defaultColors ? CLR_NONE : state.textBackColor;
+    ShowColors();
+
+    SetWindowTextA(status, state.changed ? kPending : kApplied);
+    // Apply only removes the section when it has neither a picture nor colours to write.
+    bool applyMarks = !state.defaultColors || image.FileExists();
+    SetWindowTextA(report,
+                   ComposeReport(state.folder, state.image, applyMarks, state.filesApp).c_str());
+}
+
+void CLookWindow::ShowFilesView(bool files) {
+    filesView = files;
+    if (!handle)
+        return;
+    if (TabCtrl_GetCurSel(tabs) != (files ? 1 : 0))
+        TabCtrl_SetCurSel(tabs, files ? 1 : 0);
+    ShowColors();
+}
+
+void CLookWindow::ShowColors() {
+    // Files reads no caption colours: its items keep the system's.
+    COLORREF text = filesView ? GetSysColor(COLOR_WINDOWTEXT) : shellText;
+    COLORREF textBack = filesView ? CLR_NONE : shellTextBack;
     fill = textBack == CLR_NONE ? GetSysColor(COLOR_WINDOW) : textBack;
     ListView_SetBkColor(view, CLR_NONE);
     ListView_SetTextColor(view, text);
     ListView_SetTextBkColor(view, textBack);
     InvalidateRect(view, nullptr, TRUE);
-
-    SetWindowTextA(status, state.changed ? kPending : kApplied);
-    // Apply only removes the section when it has neither a picture nor colours to write.
-    bool applyMarks = !state.defaultColors || image.FileExists();
-    SetWindowTextA(report, ComposeReport(state.folder, state.image, applyMarks).c_str());
 }
 
 void CLookWindow::ShowItems(const char* folder) {
@@ -150,6 +170,10 @@ void CLookWindow::EraseView(HDC dc) {
         DeleteObject(brush);
         return;
     }
+    if (filesView) {
+        DrawUniformToFill(dc, client, picture);
+        return;
+    }
     BITMAP info = {};
     GetObjectA(picture, sizeof info, &info);
     // In icon view the scroll positions are pixels of the item area. (LVM_GETORIGIN would
@@ -173,7 +197,16 @@ LRESULT CALLBACK CLookWindow::ViewProc(HWND hwnd, UINT message, WPARAM wParam, L
         look->EraseView(reinterpret_cast<HDC>(wParam));
         return 1;
     }
-    return CallWindowProcW(look->viewProc, hwnd, message, wParam, lParam);
+    if (!look->filesView)
+        return CallWindowProcW(look->viewProc, hwnd, message, wParam, lParam);
+    // Files' picture stands still behind scrolling items, but the view scrolls by moving what it
+    // drew: after a scroll the whole view is drawn anew.
+    const int x = ::GetScrollPos(hwnd, SB_HORZ);
+    const int y = ::GetScrollPos(hwnd, SB_VERT);
+    const LRESULT result = CallWindowProcW(look->viewProc, hwnd, message, wParam, lParam);
+    if (::GetScrollPos(hwnd, SB_HORZ) != x || ::GetScrollPos(hwnd, SB_VERT) != y)
+        InvalidateRect(hwnd, nullptr, TRUE);
+    return result;
 }
 
 void CLookWindow::OnCreate(HWND hwnd) {
@@ -189,9 +222,24 @@ void CLookWindow::OnCreate(HWND hwnd) {
         WS_EX_CLIENTEDGE, "EDIT", "",
         WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL, 0, 0, 0,
         0, hwnd, reinterpret_cast<HMENU>(IDC_LOOK_REPORT), instance, nullptr);
+    tabs = CreateWindowExA(0, WC_TABCONTROLA, "", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0, 0, 0, 0,
+                           hwnd, reinterpret_cast<HMENU>(IDC_LOOK_TABS), instance, nullptr);
     auto font = reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT));
     SendMessageA(status, WM_SETFONT, font, FALSE);
     SendMessageA(report, WM_SETFONT, font, FALSE);
+    SendMessageA(tabs, WM_SETFONT, font, FALSE);
+    const char* names[] = {kShellTab, kFilesTab};
+    for (int i = 0; i < 2; ++i) {
+        TCITEMA tab = {};
+        tab.mask = TCIF_TEXT;
+        tab.pszText = const_cast<char*>(names[i]);
+        SendMessageA(tabs, TCM_INSERTITEMA, i, reinterpret_cast<LPARAM>(&tab));
+    }
+    TabCtrl_SetCurSel(tabs, filesView ? 1 : 0);
+    // Only the row of tabs shows; the view below stands for the page.
+    RECT row = {};
+    TabCtrl_GetItemRect(tabs, 0, &row);
+    tabsHeight = row.bottom + 2;
     // The list view is a Unicode window; subclassing it through the W calls keeps it one.
     SetWindowLongPtrW(view, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     viewProc = reinterpret_cast<WNDPROC>(
@@ -199,10 +247,12 @@ void CLookWindow::OnCreate(HWND hwnd) {
 }
 
 void CLookWindow::OnSize(int width, int height) {
-    int viewHeight = std::max(0, height - kStatusHeight - kReportHeight);
-    MoveWindow(view, 0, 0, width, viewHeight, TRUE);
-    MoveWindow(status, 4, viewHeight + 3, std::max(0, width - 8), kStatusHeight - 4, TRUE);
-    MoveWindow(report, 0, viewHeight + kStatusHeight, width, kReportHeight, TRUE);
+    int viewHeight = std::max(0, height - tabsHeight - kStatusHeight - kReportHeight);
+    MoveWindow(tabs, 0, 0, width, tabsHeight, TRUE);
+    MoveWindow(view, 0, tabsHeight, width, viewHeight, TRUE);
+    MoveWindow(status, 4, tabsHeight + viewHeight + 3, std::max(0, width - 8), kStatusHeight - 4,
+               TRUE);
+    MoveWindow(report, 0, tabsHeight + viewHeight + kStatusHeight, width, kReportHeight, TRUE);
 }
 
 LRESULT CLookWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -213,12 +263,19 @@ LRESULT CLookWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
     case WM_SIZE:
         OnSize(LOWORD(lParam), HIWORD(lParam));
         return 0;
+    case WM_NOTIFY: {
+        // WM_NOTIFY: (int id, NMHDR* header)
+        auto* header = reinterpret_cast<NMHDR*>(lParam);
+        if (header->hwndFrom == tabs && header->code == TCN_SELCHANGE)
+            ShowFilesView(TabCtrl_GetCurSel(tabs) == 1);
+        return 0;
+    }
     case WM_CLOSE:
         // Kept, hidden, so that its place is still known when the settings are saved.
         ShowWindow(hwnd, SW_HIDE);
         return 0;
     case WM_DESTROY:
-        view = status = report = nullptr;
+        view = status = report = tabs = nullptr;
         items.clear();
         return 0;
     }

@@ -21,6 +21,8 @@ struct LookState {
     COLORREF textColor;
     COLORREF textBackColor;
     bool changed;
+    // Apply writes the Files file manager's keys too.
+    bool filesApp;
 };
 
 class CLookWindow : public vela::wx::CWindow {
@@ -32,6 +34,9 @@ public:
     HWND CreateHidden(HINSTANCE instance, HWND owner);
     bool IsOpen() const;
     void Update(const LookState& state);
+    // The folder as the Files file manager shows it, or as the shells do.
+    void ShowFilesView(bool files);
+    bool IsFilesView() const { return filesView; }
 
     LRESULT WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) override;
 
@@ -45,11 +50,18 @@ private:
     // The view's background: the picture tiled from the view's origin, so that it moves with
     // the items, or one colour.
     void EraseView(HDC dc);
+    // The captions' colours in the view shown.
+    void ShowColors();
     static LRESULT CALLBACK ViewProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
     HWND view = nullptr;
     HWND status = nullptr;
     HWND report = nullptr;
+    HWND tabs = nullptr;
+    int tabsHeight = 0;
+    bool filesView = false;
+    COLORREF shellText = 0;
+    COLORREF shellTextBack = 0;
     WNDPROC viewProc = nullptr;
     HBITMAP picture = nullptr;
     CPathBuffer picturePath;

@@ -68,6 +68,7 @@ void CMain::ApplyStartFolder(int argc, char** argv) {
 bool CMain::LoadSettings() {
     GetPrivateProfileStringA(kAppName, kOpenKey, "", folderPath, MAX_PATH, settingsPath);
     vela::wx::ReadWindowPlacement(kAppName, kPlacementKey, handle, settingsPath);
+    LoadFilesSettings();
     return true;
 }
 
@@ -79,6 +80,7 @@ bool CMain::SaveSettings() {
     WritePrivateProfileStringA(kAppName, kOpenKey, folderPath, settingsPath);
     vela::wx::WriteWindowPlacement(kAppName, kPlacementKey, handle, settingsPath);
     SaveLookSettings();
+    SaveFilesSettings();
     return true;
 }
 
@@ -111,16 +113,20 @@ bool CMain::Apply() {
     const bool imageKept = vela::wx::FolderImageExists(folderPath, text) ||
                            (text[0] && std::strcmp(text, fileImagePath) == 0);
     profile.SetImagePath(text);
+    if (filesApp && RefuseFilesImage(text, imageKept))
+        return false;
     // A write can fail after some keys reached the file; what it changed is undone from this.
     vela::wx::CDesktopIniImage before;
     if (!before.Capture(folderPath)) {
         TellWriteFailed(GetLastError());
         return false;
     }
-    bool written;
-    if (defaultColors && !imageKept)
+    // Files' keys go first: a file they turn into UTF-16 is converted from the bytes the user
+    // left, not from what some platforms' profile writers (Wine's) make of them on rewriting.
+    bool written = !filesApp || WriteFilesKeys(text, imageKept);
+    if (written && defaultColors && !imageKept)
         written = profile.ClearAppearance(folderPath);
-    else
+    else if (written)
         written = profile.WriteAppearance(folderPath, imageKept, !defaultColors, !defaultColors);
     if (!written) {
         const DWORD error = GetLastError();

@@ -46,12 +46,17 @@ public:
     void OpenLook();
     void UpdateLook();
 
+    // Apply also writes the Files file manager's background keys (a setting of this tool, kept in
+    // setup.ini, not of the folder).
+    void SetFilesApp(bool on);
+
     CPathBuffer settingsPath;
     vela::wx::CDesktopProfile profile;
     bool changed = false;
     bool defaultColors = false;
     CPathBuffer folderPath;
     kalmora::CLookWindow look;
+    bool filesApp = false;
 
 private:
     void ExitWithOk();
@@ -77,6 +82,12 @@ private:
     void SaveLookSettings();
     // Open shell windows draw the folder anew only when told that it changed.
     void NotifyShell();
+    void LoadFilesSettings();
+    void SaveFilesSettings();
+    // True, after telling the user, when Files could not read the picture's path from its key.
+    bool RefuseFilesImage(const char* image, bool imageKept);
+    // The Files keys that go with what Apply wrote: the picture's absolute path, or none.
+    bool WriteFilesKeys(const char* image, bool imageKept);
 
     // The folder's Desktop.ini exactly as the last Refresh found it: what Revert restores.
     vela::wx::CDesktopIniImage loadedFile;

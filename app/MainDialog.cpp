@@ -116,6 +116,9 @@ int CMain::OnCommand(HWND /*hwnd*/, WPARAM wParam, LPARAM /*lParam*/) {
     case IDM_LOOK:
         OpenLook();
         break;
+    case IDM_FILES_APP:
+        SetFilesApp(!filesApp);
+        break;
     }
     return 0;
 }

@@ -62,7 +62,7 @@ void CMain::UpdateLook() {
     CPathBuffer image;
     GetDlgItemTextA(handle, IDC_IMAGE, image, MAX_PATH);
     look.Update({folderPath, image, defaultColors, profile.GetIconTextColor(),
-                 profile.GetIconTextBackColor(), changed});
+                 profile.GetIconTextBackColor(), changed, filesApp});
 }
 
 void CMain::LoadLookSettings() {

@@ -9,6 +9,7 @@ inline constexpr char kOpenKey[] = "Open";
 inline constexpr char kPlacementKey[] = "WNDPLACEMENT";
 inline constexpr char kLookOpenKey[] = "LookOpen";
 inline constexpr char kLookPlacementKey[] = "LookPlacement";
+inline constexpr char kFilesAppKey[] = "FilesApp";
 inline constexpr char kBackgroundSection[] = "{BE098140-A513-11D0-A3A4-00C04FD706EC}";
 inline constexpr char kTextColorKey[] = "IconArea_Text";
 inline constexpr char kTextBackColorKey[] = "IconArea_TextBackground";

@@ -50,8 +50,11 @@
 
 // Folder menu: the look window.
 #define IDM_LOOK 40020
+// Folder menu: the Files file manager's keys written too.
+#define IDM_FILES_APP 40021
 
 // Look window.
 #define IDC_LOOK_VIEW 1101
 #define IDC_LOOK_STATUS 1102
 #define IDC_LOOK_REPORT 1103
+#define IDC_LOOK_TABS 1104

@@ -344,6 +344,25 @@ private:
     char before[64] = "";
 };
 
+// The look window's report of a Kalmora.exe started on the folder while Wine tells it that
+// Windows version; the program is left with its Cancel button.
+std::string LookReportUnder(const char* version, const test::TempDir& dir,
+                            const std::string& folder) {
+    ReportedVersion reported(version);
+    Kalmora kalmora(dir);
+    if (!kalmora.Start(folder)) {
+        ADD_FAILURE() << version << ": no dialog";
+        return std::string();
+    }
+    kalmora.Menu(IDM_LOOK);
+    HWND look = kalmora.WaitForWindow("見た目の確認 - 写真");
+    EXPECT_TRUE(look) << version;
+    std::string report = look ? Kalmora::Text(GetDlgItem(look, IDC_LOOK_REPORT)) : std::string();
+    kalmora.Click(IDC_CANCEL_BUTTON);
+    EXPECT_EQ(kalmora.WaitForExit(), 0u) << version;
+    return report;
+}
+
 } // namespace
 
 // The look window's report tells whether the shell of the running system draws the keys.
@@ -357,16 +376,8 @@ TEST_F(KalmoraExe, TheLookWindowReportsWhetherThisSystemsShellShowsBackgrounds) 
                   "ReactOS のシェルです。"},
     };
     for (const auto& c : cases) {
-        ReportedVersion version(c.version);
-        Kalmora kalmora(dir);
-        ASSERT_TRUE(kalmora.Start(folder));
-        kalmora.Menu(IDM_LOOK);
-        HWND look = kalmora.WaitForWindow("見た目の確認 - 写真");
-        ASSERT_TRUE(look);
-        std::string report = Kalmora::Text(GetDlgItem(look, IDC_LOOK_REPORT));
+        const std::string report = LookReportUnder(c.version, dir, folder);
         EXPECT_NE(report.find(c.expected), std::string::npos) << c.version << "\n" << report;
-        kalmora.Click(IDC_CANCEL_BUTTON);
-        EXPECT_EQ(kalmora.WaitForExit(), 0u);
     }
 }
 
@@ -495,4 +506,64 @@ TEST_F(KalmoraExe, ColourCancelChangesNothingAndRevertGivesBackTheVeryFile) {
 
     kalmora.Click(IDC_CANCEL_BUTTON);
     EXPECT_EQ(kalmora.WaitForExit(), 0u);
+}
+
+namespace {
+
+std::wstring Wide(const std::string& text) {
+    wchar_t wide[MAX_PATH * 2] = L"";
+    MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, wide, MAX_PATH * 2);
+    return wide;
+}
+
+// A value as the UTF-16 profile functions read it, as Files' own reader would see the text.
+std::wstring KeyW(const std::string& ini, const wchar_t* section, const wchar_t* key) {
+    wchar_t value[MAX_PATH * 2] = L"";
+    GetPrivateProfileStringW(section, key, L"<none>", value, MAX_PATH * 2, Wide(ini).c_str());
+    return value;
+}
+
+} // namespace
+
+// The option through the real menu: a Japanese picture turns the ANSI Desktop.ini UTF-16LE with
+// Files' key beside the shell's, the revert gives the ANSI bytes back, and the option is kept.
+TEST_F(KalmoraExe, FilesAppOptionWithAJapanesePictureAndTheExactRevert) {
+    const std::string original = "[.ShellClassInfo]\r\nInfoTip=夏の休み\r\n\r\n";
+    dir.WriteFile("写真\\Desktop.ini", original);
+    const std::string japanese = dir.WriteFile("青空.bmp", "BM");
+    ASSERT_TRUE(kalmora.Start(folder));
+    kalmora.Menu(IDM_FILES_APP);
+    kalmora.Type(IDC_IMAGE, japanese);
+    kalmora.Click(IDC_APPLY);
+    EXPECT_FALSE(kalmora.Enabled(IDC_APPLY));
+    EXPECT_EQ(test::ReadFileBytes(Ini()).substr(0, 2), "\xFF\xFE");
+    EXPECT_EQ(KeyW(Ini(), L"FilesApp", L"Files_BackgroundImage"), Wide(japanese));
+    EXPECT_EQ(KeyW(Ini(), Wide(kSection).c_str(), L"IconArea_Image"), Wide(japanese));
+    EXPECT_EQ(KeyW(Ini(), L".ShellClassInfo", L"InfoTip"), L"夏の休み");
+
+    kalmora.Menu(IDM_REVERT);
+    ASSERT_TRUE(kalmora.Answer(folder, IDYES));
+    EXPECT_EQ(test::ReadFileBytes(Ini()), original);
+    kalmora.Click(IDC_CANCEL_BUTTON);
+    EXPECT_EQ(kalmora.WaitForExit(), 0u);
+    EXPECT_EQ(Key(kalmora.SettingsPath(), "Kalmora", "FilesApp"), "1");
+}
+
+// Explorer of Vista and later shows none of the shell's keys: there the report points to the
+// option while it is off.
+TEST_F(KalmoraExe, TheLookWindowSuggestsTheFilesOptionFromVistaOn) {
+    const struct {
+        const char* version;
+        bool suggested;
+    } cases[] = {{"winxp", false}, {"win10", true}};
+    for (const auto& c : cases) {
+        const std::string report = LookReportUnder(c.version, dir, folder);
+        EXPECT_NE(report.find("Files アプリ: 背景画像のキーは書き込みません。"), std::string::npos)
+            << c.version << "\n"
+            << report;
+        EXPECT_EQ(report.find("「Files アプリにも設定する」をオンに") != std::string::npos,
+                  c.suggested)
+            << c.version << "\n"
+            << report;
+    }
 }

@@ -8,6 +8,7 @@
 #include <gdiplus.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
 #include <vector>
 
@@ -30,26 +31,26 @@ COLORREF TileColour(int x, int y) {
     return ((x % kTileWidth < 3) != (y % kTileHeight < 2)) ? kPurple : kDarkGreen;
 }
 
-// A 24-bit bottom-up BMP file of the tile.
-std::string TileBmp() {
-    const int stride = (kTileWidth * 3 + 3) & ~3;
+// A 24-bit bottom-up BMP file of a picture whose pixels that function gives.
+std::string Bmp(int width, int height, COLORREF (*colour)(int x, int y)) {
+    const int stride = (width * 3 + 3) & ~3;
     BITMAPFILEHEADER file = {};
     BITMAPINFOHEADER info = {};
     info.biSize = sizeof info;
-    info.biWidth = kTileWidth;
-    info.biHeight = kTileHeight;
+    info.biWidth = width;
+    info.biHeight = height;
     info.biPlanes = 1;
     info.biBitCount = 24;
-    info.biSizeImage = stride * kTileHeight;
+    info.biSizeImage = stride * height;
     file.bfType = 0x4D42;
     file.bfOffBits = sizeof file + sizeof info;
     file.bfSize = file.bfOffBits + info.biSizeImage;
     std::string bytes(reinterpret_cast<const char*>(&file), sizeof file);
     bytes.append(reinterpret_cast<const char*>(&info), sizeof info);
-    for (int row = kTileHeight - 1; row >= 0; --row) {
+    for (int row = height - 1; row >= 0; --row) {
         std::string line(stride, '\0');
-        for (int x = 0; x < kTileWidth; ++x) {
-            COLORREF c = TileColour(x, row);
+        for (int x = 0; x < width; ++x) {
+            COLORREF c = colour(x, row);
             line[x * 3] = static_cast<char>(GetBValue(c));
             line[x * 3 + 1] = static_cast<char>(GetGValue(c));
             line[x * 3 + 2] = static_cast<char>(GetRValue(c));
@@ -59,11 +60,17 @@ std::string TileBmp() {
     return bytes;
 }
 
-// What a window's client area shows, read back from its device context.
+std::string TileBmp() {
+    return Bmp(kTileWidth, kTileHeight, TileColour);
+}
+
+// What a window's client area shows, read back from its device context: drawn anew, or as the
+// window last left it.
 class Pixels {
 public:
-    explicit Pixels(HWND hwnd) {
-        RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    explicit Pixels(HWND hwnd, bool redraw = true) {
+        if (redraw)
+            RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
         RECT client;
         GetClientRect(hwnd, &client);
         width = client.right;
@@ -655,4 +662,127 @@ TEST_F(LookTest, ApplyAndRevertTellTheShellThatTheFolderChanged) {
         Command(IDM_REVERT);
     }
     EXPECT_EQ(watch.Events(true), SHCNE_UPDATEDIR | SHCNE_UPDATEITEM);
+}
+
+namespace {
+
+// Four stripes of fifteen columns across a 60 by 10 picture: in a view between 1:1 and 3:1
+// wide, UniformToFill shows only the two middle ones, meeting at the view's centre.
+COLORREF StripeColour(int x, int /*y*/) {
+    static const COLORREF stripes[] = {kDarkGreen, kRed, kBlue, kPurple};
+    return stripes[x / 15];
+}
+
+// A click on a tab, as the mouse gives it.
+void ClickTab(HWND tabs, int index) {
+    RECT item = {};
+    TabCtrl_GetItemRect(tabs, index, &item);
+    const LPARAM at = MAKELPARAM((item.left + item.right) / 2, (item.top + item.bottom) / 2);
+    SendMessageA(tabs, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    SendMessageA(tabs, WM_LBUTTONUP, 0, at);
+}
+
+} // namespace
+
+TEST_F(LookTest, TheFilesTabFillsTheViewWithThePictureCentredAndSystemCaptions) {
+    dir.WriteFile("Folder\\stripes.bmp", Bmp(60, 10, StripeColour));
+    dir.WriteFile("Folder\\item.txt", "x");
+    WriteDesktopIni("[{BE098140-A513-11D0-A3A4-00C04FD706EC}]\r\nIconArea_Image=stripes.bmp\r\n"
+                    "IconArea_Text=0x000000ff\r\nIconArea_TextBackground=0x0000ffff\r\n");
+    Start(folder);
+    OpenLook();
+    HWND tabs = GetDlgItem(look, IDC_LOOK_TABS);
+    ClickTab(tabs, 1);
+    Pump();
+    ASSERT_TRUE(app->look.IsFilesView());
+
+    Pixels view(View());
+    ASSERT_GT(view.width, view.height);
+    ASSERT_LT(view.width, 3 * view.height);
+    // Below the row of items: red left of the centre, blue right of it, to the very edges. One
+    // stripe spans a tenth of the view's height; where two meet, smooth scaling may blend them.
+    const int blend = view.height / 10 + 2;
+    int wrong = 0;
+    for (int y = 100; y < view.height; ++y)
+        for (int x = 0; x < view.width; ++x)
+            if (std::abs(x - view.width / 2) > blend)
+                wrong += view.At(x, y) != (x < view.width / 2 ? kRed : kBlue);
+    EXPECT_EQ(wrong, 0);
+    // Files reads no caption colours.
+    RECT label = LabelOf("item.txt");
+    EXPECT_EQ(view.Count(label, kYellow), 0);
+    EXPECT_GT(view.Count(label, GetSysColor(COLOR_WINDOWTEXT)), 0);
+
+    ClickTab(tabs, 0);
+    Pump();
+    EXPECT_FALSE(app->look.IsFilesView());
+    Pixels shell(View());
+    EXPECT_EQ(shell.At(0, shell.height - 1), StripeColour(0, 0));
+    EXPECT_GT(shell.Count(LabelOf("item.txt"), kYellow), 0);
+}
+
+// The report follows the option at once and tells what the folder's Desktop.ini holds for Files.
+TEST_F(LookTest, TheReportTellsWhetherTheFilesKeysAreWritten) {
+    Start(folder);
+    Type(IDC_IMAGE, picture);
+    OpenLook();
+    EXPECT_TRUE(Contains(Report(), "Files アプリ: 背景画像のキーは書き込みません。")) << Report();
+    Command(IDM_FILES_APP);
+    EXPECT_TRUE(Contains(Report(), "Files アプリ: 適用で背景画像のキーも書き込みます。"))
+        << Report();
+    Command(IDC_APPLY);
+    EXPECT_TRUE(Contains(Report(), "Files アプリ: Desktop.ini の背景画像 " + picture)) << Report();
+    Command(IDC_NO_IMAGE);
+    EXPECT_TRUE(Contains(Report(), "Files アプリ: 適用で背景画像のキーを消します。")) << Report();
+}
+
+namespace {
+
+// A 64 by 256 picture whose every row has a colour of its own: scaled to fill a view wider than
+// tall, any part of it that moved shows in another colour.
+COLORREF RowColour(int /*x*/, int y) {
+    return RGB(y, 255 - y, 128);
+}
+
+} // namespace
+
+// Files' picture stands still while the items scroll over it: the view, not only a fresh
+// repaint, shows what it showed before the scroll.
+TEST_F(LookTest, TheFilesViewKeepsThePictureStillWhenTheItemsScroll) {
+    dir.WriteFile("Folder\\rows.bmp", Bmp(64, 256, RowColour));
+    for (int i = 0; i < 80; ++i)
+        dir.WriteFile("Folder\\item" + std::to_string(100 + i) + ".txt", "");
+    WriteDesktopIni("[{BE098140-A513-11D0-A3A4-00C04FD706EC}]\r\nIconArea_Image=rows.bmp\r\n");
+    Start(folder);
+    OpenLook();
+    app->look.ShowFilesView(true);
+    std::vector<RECT> itemRects;
+    const auto collectItems = [&] {
+        for (int i = 0; i < ListView_GetItemCount(View()); ++i) {
+            RECT r;
+            ListView_GetItemRect(View(), i, &r, LVIR_BOUNDS);
+            itemRects.push_back(r);
+        }
+    };
+    collectItems();
+    Pixels before(View());
+    ASSERT_GT(before.width, before.height);
+
+    ListView_Scroll(View(), 0, 13);
+    UpdateWindow(View());
+    collectItems();
+    Pixels after(View(), false);
+    int checked = 0;
+    int wrong = 0;
+    for (int y = 0; y < after.height; ++y)
+        for (int x = 0; x < after.width; ++x) {
+            POINT p = {x, y};
+            if (std::any_of(itemRects.begin(), itemRects.end(),
+                            [&](const RECT& r) { return PtInRect(&r, p); }))
+                continue;
+            ++checked;
+            wrong += after.At(x, y) != before.At(x, y);
+        }
+    EXPECT_GT(checked, 1000);
+    EXPECT_EQ(wrong, 0);
 }

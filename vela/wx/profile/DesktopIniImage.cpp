@@ -3,6 +3,7 @@
 
 #include <cstring>
 
+#include "vela/wx/profile/FileBytes.h"
 #include "vela/wx/profile/FolderAppearance.h"
 
 namespace {
@@ -57,27 +58,8 @@ bool ReadAll(const char* path, std::string& bytes) {
                       nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return false;
-    DWORD high = 0;
-    ::SetLastError(NO_ERROR);
-    const DWORD size = ::GetFileSize(file, &high);
-    if (size == INVALID_FILE_SIZE && ::GetLastError() != NO_ERROR)
+    if (!vela::wx::ReadFileBytes(file, bytes))
         return FailAfter([&] { ::CloseHandle(file); });
-    if (high != 0 || size > 0x7FFFFFFF) {
-        ::CloseHandle(file);
-        ::SetLastError(ERROR_FILE_TOO_LARGE);
-        return false;
-    }
-    bytes.resize(size);
-    DWORD done = 0;
-    while (done < size) {
-        DWORD read = 0;
-        if (!::ReadFile(file, &bytes[done], size - done, &read, nullptr))
-            return FailAfter([&] { ::CloseHandle(file); });
-        if (read == 0)
-            break;
-        done += read;
-    }
-    bytes.resize(done);
     ::CloseHandle(file);
     return true;
 }
@@ -87,15 +69,7 @@ bool WriteAll(const char* path, const std::string& bytes) {
                                 FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return false;
-    size_t done = 0;
-    while (done < bytes.size()) {
-        DWORD written = 0;
-        if (!::WriteFile(file, bytes.data() + done, static_cast<DWORD>(bytes.size() - done),
-                         &written, nullptr))
-            return FailAfter([&] { ::CloseHandle(file); });
-        done += written;
-    }
-    if (!::FlushFileBuffers(file))
+    if (!vela::wx::WriteFileBytes(file, bytes) || !::FlushFileBuffers(file))
         return FailAfter([&] { ::CloseHandle(file); });
     return ::CloseHandle(file) != FALSE;
 }
