@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "app/PictureFile.h"
+#include "vela/wx/profile/DesktopIniNames.h"
 #include "vela/wx/profile/FilesBackground.h"
 #include "vela/wx/profile/FolderImagePath.h"
 #include "vela/wx/shell/PathBuffer.h"
@@ -91,7 +92,7 @@ void ReportFolder(std::string& report, const char* folder, bool applyMarks) {
                 "フォルダ: システム・読み取り専用属性なし（Desktop.ini は読まれません）" + marked);
 
     CPathBuffer file(folder);
-    file.Append("\\Desktop.ini");
+    file.Append(vela::wx::kDesktopIniFile);
     DWORD fileAttributes = GetFileAttributesA(file);
     const DWORD hiddenSystem = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
     if (fileAttributes == INVALID_FILE_ATTRIBUTES)

@@ -7,6 +7,7 @@
 #include "app/SettingsPath.h"
 #include "app/Texts.h"
 #include "app/resource.h"
+#include "vela/wx/profile/DesktopIniNames.h"
 #include "vela/wx/profile/FolderImagePath.h"
 #include "vela/wx/profile/ProfileValues.h"
 #include "vela/wx/window/DlgFocus.h"
@@ -94,8 +95,9 @@ bool CMain::Refresh() {
     loadedFile.Capture(folderPath);
     profile.LoadFolder(folderPath);
     fileImagePath.Assign(profile.GetImagePath());
-    bool custom = profile.FindValue(kBackgroundSection, kTextColorKey) &&
-                  profile.FindValue(kBackgroundSection, kTextBackColorKey);
+    bool custom =
+        profile.FindValue(vela::wx::kFolderBackgroundSection, vela::wx::kIconAreaTextKey) &&
+        profile.FindValue(vela::wx::kFolderBackgroundSection, vela::wx::kIconAreaTextBackgroundKey);
     SetImageLabel(profile.GetImagePath());
     SetDlgItemTextA(handle, IDC_IMAGE, profile.GetImagePath());
     EnableFolderControls(true);

@@ -9,6 +9,7 @@
 #include "app/Main.h"
 #include "app/Texts.h"
 #include "app/resource.h"
+#include "vela/wx/profile/DesktopIniNames.h"
 #include "vela/wx/profile/ProfileValues.h"
 
 using namespace kalmora;
@@ -79,7 +80,7 @@ void CMain::SaveLookSettings() {
 
 void CMain::NotifyShell() {
     CPathBuffer file(folderPath);
-    file.Append("\\Desktop.ini");
+    file.Append(vela::wx::kDesktopIniFile);
     SHChangeNotify(SHCNE_UPDATEITEM, SHCNF_PATHA, file.c_str(), nullptr);
     SHChangeNotify(SHCNE_UPDATEDIR, SHCNF_PATHA, folderPath.c_str(), nullptr);
 }

@@ -1,4 +1,4 @@
-// Kalmora's own texts and the names it shares with the files it edits.
+// Kalmora's own texts and the names of its settings.
 #pragma once
 
 namespace kalmora {
@@ -10,9 +10,6 @@ inline constexpr char kPlacementKey[] = "WNDPLACEMENT";
 inline constexpr char kLookOpenKey[] = "LookOpen";
 inline constexpr char kLookPlacementKey[] = "LookPlacement";
 inline constexpr char kFilesAppKey[] = "FilesApp";
-inline constexpr char kBackgroundSection[] = "{BE098140-A513-11D0-A3A4-00C04FD706EC}";
-inline constexpr char kTextColorKey[] = "IconArea_Text";
-inline constexpr char kTextBackColorKey[] = "IconArea_TextBackground";
 
 inline constexpr char kImageLabelPrefix[] = "フォルダの背景画像 : ";
 inline constexpr char kRevertQuestion[] =

@@ -139,8 +139,9 @@ bool CDesktopIniImage::Restore() const {
 }
 
 bool CDesktopIniImage::PutFile(const char* path) const {
-    // The composed path ends in "Desktop.ini"; the file goes back under the name it was found by.
-    const std::string base(path, std::strlen(path) - std::strlen("Desktop.ini"));
+    // The composed path ends in kDesktopIniFile; the file goes back after the same backslash,
+    // under the name it was found by.
+    const std::string base(path, std::strlen(path) - std::strlen(kDesktopIniFile + 1));
     const std::string target = base + fileName;
     if (target.size() >= MAX_PATH) {
         ::SetLastError(ERROR_FILENAME_EXCED_RANGE);

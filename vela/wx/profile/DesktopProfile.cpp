@@ -20,9 +20,10 @@ bool CDesktopProfile::LoadFolder(LPCSTR folder) {
         return false;
     if (!LoadAll())
         return false;
-    iconTextColor = 0;
-    iconTextBackColor = 0xFFFFFFFF;
-    return ReadFolderAppearance(folder, imagePath, MAX_PATH, &iconTextColor, &iconTextBackColor);
+    iconTextColor = kDefaultIconTextColor;
+    iconTextBackColor = kDefaultIconTextBackColor;
+    return ReadFolderAppearance(folder, file, imagePath, MAX_PATH, &iconTextColor,
+                                &iconTextBackColor);
 }
 
 bool CDesktopProfile::WriteAppearance(LPCSTR folder, bool includeImage, bool includeTextColor,

@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include "vela/wx/profile/DesktopIniNames.h"
 #include "vela/wx/profile/MappedPrivateProfile.h"
 
 namespace vela::wx {
@@ -34,8 +35,8 @@ public:
 
 private:
     char imagePath[MAX_PATH] = {};
-    COLORREF iconTextColor = 0;
-    COLORREF iconTextBackColor = 0xFFFFFFFF;
+    COLORREF iconTextColor = kDefaultIconTextColor;
+    COLORREF iconTextBackColor = kDefaultIconTextBackColor;
 };
 
 } // namespace vela::wx

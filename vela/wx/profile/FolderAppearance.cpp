@@ -18,11 +18,11 @@ struct AppearanceApi;
 template <>
 struct AppearanceApi<char> {
     static constexpr const char* kSection = vela::wx::kFolderBackgroundSection;
-    static constexpr const char* kFileName = "\\Desktop.ini";
-    static constexpr const char* kImage = "IconArea_Image";
-    static constexpr const char* kAttributes = "Attributes";
-    static constexpr const char* kText = "IconArea_Text";
-    static constexpr const char* kTextBack = "IconArea_TextBackground";
+    static constexpr const char* kFileName = vela::wx::kDesktopIniFile;
+    static constexpr const char* kImage = vela::wx::kIconAreaImageKey;
+    static constexpr const char* kAttributes = vela::wx::kAttributesKey;
+    static constexpr const char* kText = vela::wx::kIconAreaTextKey;
+    static constexpr const char* kTextBack = vela::wx::kIconAreaTextBackgroundKey;
     static constexpr const char* kOne = "1";
     static inline const auto GetString = ::GetPrivateProfileStringA;
     static inline const auto WriteString = ::WritePrivateProfileStringA;
@@ -40,11 +40,11 @@ struct AppearanceApi<char> {
 template <>
 struct AppearanceApi<wchar_t> {
     static constexpr const wchar_t* kSection = vela::wx::kFolderBackgroundSectionW;
-    static constexpr const wchar_t* kFileName = L"\\Desktop.ini";
-    static constexpr const wchar_t* kImage = L"IconArea_Image";
-    static constexpr const wchar_t* kAttributes = L"Attributes";
-    static constexpr const wchar_t* kText = L"IconArea_Text";
-    static constexpr const wchar_t* kTextBack = L"IconArea_TextBackground";
+    static constexpr const wchar_t* kFileName = vela::wx::kDesktopIniFileW;
+    static constexpr const wchar_t* kImage = vela::wx::kIconAreaImageKeyW;
+    static constexpr const wchar_t* kAttributes = vela::wx::kAttributesKeyW;
+    static constexpr const wchar_t* kText = vela::wx::kIconAreaTextKeyW;
+    static constexpr const wchar_t* kTextBack = vela::wx::kIconAreaTextBackgroundKeyW;
     static constexpr const wchar_t* kOne = L"1";
     static inline const auto GetString = ::GetPrivateProfileStringW;
     static inline const auto WriteString = ::WritePrivateProfileStringW;
@@ -88,12 +88,9 @@ bool Compose(const Ch* folder, Ch* path) {
 }
 
 template <class Ch>
-bool Read(const Ch* folder, Ch* image, DWORD imageCapacity, COLORREF* textColor,
-          COLORREF* textBackColor) {
+bool ReadFrom(const Ch* folder, const Ch* file, Ch* image, DWORD imageCapacity, COLORREF* textColor,
+              COLORREF* textBackColor) {
     using Api = AppearanceApi<Ch>;
-    Ch file[MAX_PATH];
-    if (!Compose(folder, file))
-        return false;
     // Any reachable object passes, a plain file included; Desktop.ini itself may be missing.
     if (Api::GetAttributes(folder) == INVALID_FILE_ATTRIBUTES)
         return false;
@@ -106,6 +103,14 @@ bool Read(const Ch* folder, Ch* image, DWORD imageCapacity, COLORREF* textColor,
         *textBackColor =
             vela::wx::ReadProfileHex(Api::kSection, Api::kTextBack, *textBackColor, file);
     return true;
+}
+
+template <class Ch>
+bool Read(const Ch* folder, Ch* image, DWORD imageCapacity, COLORREF* textColor,
+          COLORREF* textBackColor) {
+    Ch file[MAX_PATH];
+    return Compose(folder, file) &&
+           ReadFrom(folder, file, image, imageCapacity, textColor, textBackColor);
 }
 
 template <class Ch>
@@ -168,6 +173,11 @@ bool ReadFolderAppearance(LPCSTR folder, LPSTR image, DWORD imageCapacity, COLOR
 bool ReadFolderAppearance(LPCWSTR folder, LPWSTR image, DWORD imageCapacity, COLORREF* textColor,
                           COLORREF* textBackColor) {
     return Read(folder, image, imageCapacity, textColor, textBackColor);
+}
+
+bool ReadFolderAppearance(LPCSTR folder, LPCSTR file, LPSTR image, DWORD imageCapacity,
+                          COLORREF* textColor, COLORREF* textBackColor) {
+    return ReadFrom(folder, file, image, imageCapacity, textColor, textBackColor);
 }
 
 bool WriteFolderAppearance(LPCSTR folder, LPCSTR image, const COLORREF* textColor,

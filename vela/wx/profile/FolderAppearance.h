@@ -3,11 +3,9 @@
 
 #include <windows.h>
 
-namespace vela::wx {
+#include "vela/wx/profile/DesktopIniNames.h"
 
-// The section the shell reads a folder's background from.
-inline constexpr char kFolderBackgroundSection[] = "{BE098140-A513-11D0-A3A4-00C04FD706EC}";
-inline constexpr wchar_t kFolderBackgroundSectionW[] = L"{BE098140-A513-11D0-A3A4-00C04FD706EC}";
+namespace vela::wx {
 
 // The folder text followed by "\Desktop.ini", with no separator added or removed, into a buffer
 // of MAX_PATH characters. False, with nothing written and the last error set, when the folder is
@@ -24,6 +22,9 @@ bool ReadFolderAppearance(LPCSTR folder, LPSTR image, DWORD imageCapacity, COLOR
                           COLORREF* textBackColor);
 bool ReadFolderAppearance(LPCWSTR folder, LPWSTR image, DWORD imageCapacity, COLORREF* textColor,
                           COLORREF* textBackColor);
+// The same read for a caller that holds the file path ComposeDesktopIniPath gave for the folder.
+bool ReadFolderAppearance(LPCSTR folder, LPCSTR file, LPSTR image, DWORD imageCapacity,
+                          COLORREF* textColor, COLORREF* textBackColor);
 
 // A value not given has its key removed; colours are written "0x%0.8x". Attributes=1 is always
 // written, the folder gains the system attribute and Desktop.ini becomes exactly hidden + system.
