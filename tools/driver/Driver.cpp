@@ -42,7 +42,9 @@ double Now() {
 class CSamples {
 public:
     void Add(double value) { values.push_back(value); }
-    void Print(const char* name) const {
+    double operator[](size_t i) const { return values[i]; }
+    size_t Size() const { return values.size(); }
+    void Print(const char* name, int decimals = 1) const {
         std::vector<double> sorted = values;
         std::sort(sorted.begin(), sorted.end());
         const size_t n = sorted.size();
@@ -51,8 +53,8 @@ public:
             return;
         }
         const double median = n % 2 ? sorted[n / 2] : (sorted[n / 2 - 1] + sorted[n / 2]) / 2;
-        std::printf("%s %.1f %.1f %.1f %u\n", name, sorted.front(), median, sorted.back(),
-                    static_cast<unsigned>(n));
+        std::printf("%s %.*f %.*f %.*f %u\n", name, decimals, sorted.front(), decimals, median,
+                    decimals, sorted.back(), static_cast<unsigned>(n));
     }
 
 private:
@@ -223,6 +225,19 @@ int Startup(int rounds, const std::vector<const char*>& exes) {
         exited[i].Print(name.c_str());
         std::printf("peak%u %lu\n", static_cast<unsigned>(i),
                     static_cast<unsigned long>(peak[i] / 1024));
+    }
+    // Each round's ratio of the first program to each other one: the two ran moments apart, so
+    // a machine whose load changes from round to round weighs on both alike.
+    for (size_t i = 1; i < exes.size(); ++i) {
+        CSamples paintedRatio, exitedRatio;
+        for (size_t round = 0; round < painted[0].Size(); ++round) {
+            paintedRatio.Add(painted[0][round] / painted[i][round]);
+            exitedRatio.Add(exited[0][round] / exited[i][round]);
+        }
+        std::string name = "ratiopainted" + std::to_string(i);
+        paintedRatio.Print(name.c_str(), 3);
+        name = "ratioexited" + std::to_string(i);
+        exitedRatio.Print(name.c_str(), 3);
     }
     return 0;
 }
