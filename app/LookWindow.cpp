@@ -123,27 +123,41 @@ void CLookWindow::ShowItems(const char* folder) {
     if (found == items)
         return;
     items = found;
+    itemsFolder.Assign(folder);
 
-    SendMessageA(view, WM_SETREDRAW, FALSE, 0);
-    ListView_DeleteAllItems(view);
-    for (size_t i = 0; i < items.size(); ++i) {
-        CPathBuffer path(folder);
-        path.Append("\\");
-        path.Append(items[i].name.c_str());
+    // The system's image list, shared by every item: the view is told not to destroy it.
+    if (!ListView_GetImageList(view, LVSIL_NORMAL)) {
         SHFILEINFOA info = {};
         auto icons = reinterpret_cast<HIMAGELIST>(
-            SHGetFileInfoA(path, 0, &info, sizeof info, SHGFI_SYSICONINDEX | SHGFI_LARGEICON));
-        // The system's image list, shared by every item: the view is told not to destroy it.
-        if (icons && !ListView_GetImageList(view, LVSIL_NORMAL))
+            SHGetFileInfoA(folder, 0, &info, sizeof info, SHGFI_SYSICONINDEX | SHGFI_LARGEICON));
+        if (icons)
             ListView_SetImageList(view, icons, LVSIL_NORMAL);
+    }
+    SendMessageA(view, WM_SETREDRAW, FALSE, 0);
+    ListView_DeleteAllItems(view);
+    ListView_SetItemCount(view, static_cast<int>(items.size()));
+    for (size_t i = 0; i < items.size(); ++i) {
         LVITEMA item = {};
         item.mask = LVIF_TEXT | LVIF_IMAGE;
         item.iItem = static_cast<int>(i);
         item.pszText = &items[i].name[0];
-        item.iImage = info.iIcon;
+        // Asking the shell for an item's icon reads the file; a folder of thousands would take
+        // seconds to open, so each icon is asked for when its item is first drawn.
+        item.iImage = I_IMAGECALLBACK;
         SendMessageA(view, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
     }
     SendMessageA(view, WM_SETREDRAW, TRUE, 0);
+}
+
+int CLookWindow::IconOf(int index) const {
+    if (index < 0 || static_cast<size_t>(index) >= items.size())
+        return 0;
+    CPathBuffer path(itemsFolder);
+    path.Append("\\");
+    path.Append(items[index].name.c_str());
+    SHFILEINFOA info = {};
+    SHGetFileInfoA(path, 0, &info, sizeof info, SHGFI_SYSICONINDEX | SHGFI_LARGEICON);
+    return info.iIcon;
 }
 
 void CLookWindow::ShowPicture(const char* path) {
@@ -268,6 +282,17 @@ LRESULT CLookWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
         auto* header = reinterpret_cast<NMHDR*>(lParam);
         if (header->hwndFrom == tabs && header->code == TCN_SELCHANGE)
             ShowFilesView(TabCtrl_GetCurSel(tabs) == 1);
+        // The view asks in the form its parent answers WM_NOTIFYFORMAT with; both are the same
+        // record up to the text, which is never asked for.
+        if (header->hwndFrom == view &&
+            (header->code == LVN_GETDISPINFOA || header->code == LVN_GETDISPINFOW)) {
+            auto* item = &reinterpret_cast<NMLVDISPINFOA*>(lParam)->item;
+            if (item->mask & LVIF_IMAGE) {
+                item->iImage = IconOf(item->iItem);
+                // The view keeps the answer: the shell is asked once per item.
+                item->mask |= LVIF_DI_SETITEM;
+            }
+        }
         return 0;
     }
     case WM_CLOSE:

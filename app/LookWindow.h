@@ -46,6 +46,8 @@ private:
     // WM_SIZE: (UINT type, int cx, int cy)
     void OnSize(int width, int height);
     void ShowItems(const char* folder);
+    // The item's icon in the system's image list.
+    int IconOf(int index) const;
     void ShowPicture(const char* path);
     // The view's background: the picture tiled from the view's origin, so that it moves with
     // the items, or one colour.
@@ -76,6 +78,7 @@ private:
     };
     // As shown: folders first, then files, each by name.
     std::vector<Item> items;
+    CPathBuffer itemsFolder;
 };
 
 } // namespace kalmora

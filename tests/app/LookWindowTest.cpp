@@ -449,6 +449,31 @@ TEST_F(LookTest, ListsFoldersFirstThenFilesByNameWithoutHiddenItems) {
     EXPECT_EQ(names, (std::vector<std::string>{"zeta", "A.txt", "b.txt"}));
 }
 
+// Icons are asked for when an item is drawn; whoever asks gets the shell's own icon of the item,
+// a folder's apart from a file's.
+TEST_F(LookTest, EachItemShowsTheShellsIconOfIt) {
+    dir.WriteFile("Folder\\a.txt", "");
+    dir.MakeDir("Folder\\zeta");
+    Start(folder);
+    OpenLook();
+    UpdateWindow(View());
+    ASSERT_EQ(ListView_GetItemCount(View()), 2);
+    std::vector<int> icons;
+    for (const char* name : {"zeta", "a.txt"}) {
+        SCOPED_TRACE(name);
+        LVITEMA item = {};
+        item.mask = LVIF_IMAGE;
+        item.iItem = IndexOf(name);
+        ASSERT_TRUE(SendMessageA(View(), LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item)));
+        SHFILEINFOA info = {};
+        SHGetFileInfoA((folder + "\\" + name).c_str(), 0, &info, sizeof info,
+                       SHGFI_SYSICONINDEX | SHGFI_LARGEICON);
+        EXPECT_EQ(item.iImage, info.iIcon);
+        icons.push_back(item.iImage);
+    }
+    EXPECT_NE(icons[0], icons[1]);
+}
+
 TEST_F(LookTest, MenuItemAndCtrlLFollowTheLoadedFolder) {
     Start();
     HMENU menu = GetMenu(dialog);
