@@ -20,6 +20,10 @@ bool CDesktopProfile::LoadFolder(LPCSTR folder) {
         return false;
     if (!LoadAll())
         return false;
+    return ReadAppearance(folder);
+}
+
+bool CDesktopProfile::ReadAppearance(LPCSTR folder) {
     iconTextColor = 0;
     iconTextBackColor = 0xFFFFFFFF;
     return ReadFolderAppearance(folder, imagePath, MAX_PATH, &iconTextColor, &iconTextBackColor);
