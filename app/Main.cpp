@@ -3,6 +3,7 @@
 
 #include <cstring>
 #include <string>
+#include <utility>
 
 #include "app/SettingsPath.h"
 #include "app/Texts.h"
@@ -42,7 +43,10 @@ bool CMain::OnInitInstance() {
     if (!dialog)
         return false;
     SetText(title);
-    return CDlgApplication::OnInitInstance();
+    CDlgApplication::OnInitInstance();
+    // The look window opens over its owner, as when the user opens it.
+    LoadLookSettings();
+    return true;
 }
 
 void CMain::SetSettingsPath(HINSTANCE module) {
@@ -68,7 +72,10 @@ void CMain::ApplyStartFolder(int argc, char** argv) {
 
 bool CMain::LoadSettings() {
     GetPrivateProfileStringA(kAppName, kOpenKey, "", folderPath, MAX_PATH, settingsPath);
-    vela::wx::ReadWindowPlacement(kAppName, kPlacementKey, handle, settingsPath);
+    // The dialog is still hidden: it is shown once, filled, in the state the placement asks for.
+    if (UINT shown =
+            vela::wx::ReadHiddenWindowPlacement(kAppName, kPlacementKey, handle, settingsPath))
+        showCommand = shown;
     LoadFilesSettings();
     return true;
 }
@@ -92,8 +99,16 @@ bool CMain::Refresh() {
         EnableFolderControls(false);
         return false;
     }
-    loadedFile.Capture(folderPath);
-    profile.LoadFolder(folderPath);
+    // The snapshot is taken anew only when the file's bytes changed: the profile functions read
+    // the file once for each section, so a refresh of an untouched file or the reload after a
+    // revert costs one read of it instead.
+    vela::wx::CDesktopIniImage found;
+    found.Capture(folderPath);
+    if (found.SameFile(loadedFile) && !profile.GetSections().empty())
+        profile.ReadAppearance(folderPath);
+    else
+        profile.LoadFolder(folderPath);
+    loadedFile = std::move(found);
     fileImagePath.Assign(profile.GetImagePath());
     bool custom =
         profile.FindValue(vela::wx::kFolderBackgroundSection, vela::wx::kIconAreaTextKey) &&

@@ -56,7 +56,6 @@ int CMain::OnInitDialog(HWND hwnd, WPARAM /*wParam*/, LPARAM /*lParam*/) {
     SetWindowLongPtrA(hwnd, GWL_EXSTYLE, GetWindowLongPtrA(hwnd, GWL_EXSTYLE) | WS_EX_ACCEPTFILES);
 
     Refresh();
-    LoadLookSettings();
     return 1;
 }
 

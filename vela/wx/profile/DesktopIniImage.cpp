@@ -213,4 +213,9 @@ bool CDesktopIniImage::SameAs(const CDesktopIniImage& other) const {
            fileAttributes == other.fileAttributes && folderAttributes == other.folderAttributes;
 }
 
+bool CDesktopIniImage::SameFile(const CDesktopIniImage& other) const {
+    return captured && other.captured && hasFile && other.hasFile && folder == other.folder &&
+           bytes == other.bytes;
+}
+
 } // namespace vela::wx

@@ -32,6 +32,8 @@ public:
 
     // Holds what the other holds: same folder, same file or none, same attributes.
     bool SameAs(const CDesktopIniImage& other) const;
+    // Both hold the same folder's file, byte for byte, whatever the attributes.
+    bool SameFile(const CDesktopIniImage& other) const;
 
 private:
     bool Refuse();

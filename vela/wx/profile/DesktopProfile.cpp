@@ -20,6 +20,15 @@ bool CDesktopProfile::LoadFolder(LPCSTR folder) {
         return false;
     if (!LoadAll())
         return false;
+    return ReadAppearance(folder, file);
+}
+
+bool CDesktopProfile::ReadAppearance(LPCSTR folder) {
+    char file[MAX_PATH];
+    return ComposeDesktopIniPath(folder, file) && ReadAppearance(folder, file);
+}
+
+bool CDesktopProfile::ReadAppearance(LPCSTR folder, LPCSTR file) {
     iconTextColor = kDefaultIconTextColor;
     iconTextBackColor = kDefaultIconTextBackColor;
     return ReadFolderAppearance(folder, file, imagePath, MAX_PATH, &iconTextColor,

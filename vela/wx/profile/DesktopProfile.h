@@ -19,6 +19,9 @@ public:
     // fields as they were, when the file lists no section. A folder that ComposeDesktopIniPath
     // refuses leaves the object unbound.
     bool LoadFolder(LPCSTR folder);
+    // The appearance fields read anew, the snapshot kept: for a file that still holds the bytes
+    // the snapshot was taken from.
+    bool ReadAppearance(LPCSTR folder);
     // A value not included has its key removed from the file.
     bool WriteAppearance(LPCSTR folder, bool includeImage, bool includeTextColor,
                          bool includeTextBackColor);
@@ -34,6 +37,8 @@ public:
     void SetIconTextBackColor(COLORREF color) { iconTextBackColor = color; }
 
 private:
+    bool ReadAppearance(LPCSTR folder, LPCSTR file);
+
     char imagePath[MAX_PATH] = {};
     COLORREF iconTextColor = kDefaultIconTextColor;
     COLORREF iconTextBackColor = kDefaultIconTextBackColor;

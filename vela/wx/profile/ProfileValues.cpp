@@ -185,6 +185,17 @@ bool ReadPlacement(const Ch* section, const Ch* key, HWND window, const Ch* file
     return true;
 }
 
+template <class Ch>
+UINT ReadHiddenPlacement(const Ch* section, const Ch* key, HWND window, const Ch* file) {
+    WINDOWPLACEMENT placement;
+    if (!ReadRecord(section, key, &placement, file) || !MakeShowable(window, placement))
+        return 0;
+    const UINT shown = placement.showCmd;
+    placement.showCmd = SW_HIDE;
+    ::SetWindowPlacement(window, &placement);
+    return shown;
+}
+
 } // namespace
 
 namespace vela::wx {
@@ -251,6 +262,14 @@ bool ReadWindowPlacement(LPCSTR section, LPCSTR key, HWND window, LPCSTR file) {
 
 bool ReadWindowPlacement(LPCWSTR section, LPCWSTR key, HWND window, LPCWSTR file) {
     return ReadPlacement(section, key, window, file);
+}
+
+UINT ReadHiddenWindowPlacement(LPCSTR section, LPCSTR key, HWND window, LPCSTR file) {
+    return ReadHiddenPlacement(section, key, window, file);
+}
+
+UINT ReadHiddenWindowPlacement(LPCWSTR section, LPCWSTR key, HWND window, LPCWSTR file) {
+    return ReadHiddenPlacement(section, key, window, file);
 }
 
 } // namespace vela::wx

@@ -55,4 +55,10 @@ BOOL ReadPlacementRecord(LPCWSTR section, LPCWSTR key, WINDOWPLACEMENT* placemen
 bool ReadWindowPlacement(LPCSTR section, LPCSTR key, HWND window, LPCSTR file);
 bool ReadWindowPlacement(LPCWSTR section, LPCWSTR key, HWND window, LPCWSTR file);
 
+// The same for a window not shown yet, which stays hidden: it takes the stored normal
+// rectangle, and the state to show it in (SW_SHOWNORMAL or SW_SHOWMAXIMIZED) is returned, 0 when
+// nothing was applied. Shown once it is filled, the window is drawn once.
+UINT ReadHiddenWindowPlacement(LPCSTR section, LPCSTR key, HWND window, LPCSTR file);
+UINT ReadHiddenWindowPlacement(LPCWSTR section, LPCWSTR key, HWND window, LPCWSTR file);
+
 } // namespace vela::wx

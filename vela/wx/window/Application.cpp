@@ -58,7 +58,7 @@ HWND CApplication::CreateMainWindow() {
 
 bool CApplication::OnInitInstance() {
     Update();
-    Show(SW_SHOW);
+    Show(showCommand);
     return true;
 }
 

@@ -143,6 +143,9 @@ public:
     HINSTANCE instance = nullptr;
     CAccelerator accelerator;
     ATOM classAtom = 0;
+    // How OnInitInstance first shows the main window; a restored placement may ask for
+    // SW_SHOWMAXIMIZED.
+    int showCommand = SW_SHOW;
 };
 
 } // namespace vela::wx

@@ -3,7 +3,10 @@
 
 namespace vela::wx {
 
-CDlgApplication::CDlgApplication(LPCSTR title) : CApplication(title) {}
+CDlgApplication::CDlgApplication(LPCSTR title) : CApplication(title) {
+    // OnInitInstance shows the dialog, filled.
+    showAtInit = false;
+}
 
 LRESULT CDlgApplication::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     return DialogProc(hwnd, message, wParam, lParam);

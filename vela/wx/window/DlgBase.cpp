@@ -15,7 +15,8 @@ INT_PTR CDlgBase::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
     case WM_INITDIALOG:
         // Bound before anything else, so that OnInitDialog already finds the object.
         Attach(hwnd);
-        ::ShowWindow(hwnd, SW_SHOW);
+        if (showAtInit)
+            ::ShowWindow(hwnd, SW_SHOW);
         return OnInitDialog(hwnd, wParam, lParam);
     case WM_DESTROY:
         OnDestroy(hwnd, wParam, lParam);

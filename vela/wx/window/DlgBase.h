@@ -113,6 +113,9 @@ public:
     HWND GetItem(int id);
 
     int endCode = 0;
+    // Shown at WM_INITDIALOG, before OnInitDialog fills it. A dialog that shows itself once it
+    // is filled clears this, so that nothing in it is drawn twice.
+    bool showAtInit = true;
 };
 
 } // namespace vela::wx

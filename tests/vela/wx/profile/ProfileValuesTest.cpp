@@ -365,3 +365,46 @@ TEST_F(PrivateProfile, IsEmptyUntilTheFileHoldsASection) {
 }
 
 } // namespace
+
+// A window not shown yet takes its stored place hidden and is told the state to show it in; a
+// record that cannot be applied leaves it where it was.
+TEST_F(ProfileValues, HiddenPlacementKeepsTheWindowHiddenAndNamesTheStateToShowIn) {
+    const std::string ini = dir.Sub("setup.ini");
+    struct Case {
+        const char* label;
+        UINT showCmd;
+        RECT rect;
+        UINT shown;
+    };
+    const Case cases[] = {
+        {"normal", SW_SHOWNORMAL, {30, 40, 330, 240}, SW_SHOWNORMAL},
+        {"maximised", SW_SHOWMAXIMIZED, {30, 40, 330, 240}, SW_SHOWMAXIMIZED},
+        {"minimised", SW_SHOWMINIMIZED, {30, 40, 330, 240}, SW_SHOWNORMAL},
+        {"no rectangle", SW_SHOWNORMAL, {50, 50, 50, 80}, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.label);
+        WINDOWPLACEMENT record = {};
+        record.length = sizeof record;
+        record.showCmd = c.showCmd;
+        record.rcNormalPosition = c.rect;
+        ASSERT_TRUE(WritePrivateProfileStructA("Kalmora", "WNDPLACEMENT", &record, sizeof record,
+                                               ini.c_str()));
+        PlacementWindow window(100, 110, 200, 150);
+        RECT before;
+        GetWindowRect(window.hwnd, &before);
+        EXPECT_EQ(ReadHiddenWindowPlacement("Kalmora", "WNDPLACEMENT", window.hwnd, ini.c_str()),
+                  c.shown);
+        EXPECT_FALSE(IsWindowVisible(window.hwnd));
+        RECT after;
+        GetWindowRect(window.hwnd, &after);
+        if (!c.shown) {
+            ExpectSameRect(after, before);
+            continue;
+        }
+        ShowWindow(window.hwnd, c.shown);
+        EXPECT_EQ(IsZoomed(window.hwnd) != FALSE, c.shown == SW_SHOWMAXIMIZED);
+        ExpectSameRect(window.Placement().rcNormalPosition, c.rect);
+    }
+    EXPECT_EQ(ReadHiddenWindowPlacement(L"Kalmora", L"absent", nullptr, Widen(ini).c_str()), 0u);
+}

@@ -354,6 +354,9 @@ TEST(DialogProgram, StartsShowsItsDialogAndExitsWithZeroWhenTheDialogIsDestroyed
     HWND dialog = nullptr;
     for (int i = 0; i < 200 && !dialog; ++i) {
         dialog = FindWindowA("#32770", "dialog program");
+        // The program names its dialog a moment before it shows it, filled.
+        if (dialog && !IsWindowVisible(dialog))
+            dialog = nullptr;
         if (!dialog && WaitForSingleObject(process.hProcess, 50) == WAIT_OBJECT_0)
             break;
     }
