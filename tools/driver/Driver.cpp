@@ -8,6 +8,7 @@
 //                                   after a change of colours
 //   jpeg PATH WIDTH HEIGHT          writes a JPEG picture through GDI+
 //   click CAPTION ID                presses a button of a program's window, as a mouse click would
+//   command CAPTION ID              chooses a menu item or accelerator's command of that window
 //
 // "Painted": the window and each visible child have no update region left, checked after the
 // program's thread has come back to its message loop (a WM_NULL sent to it has been answered),
@@ -409,6 +410,18 @@ int Click(const char* caption, int id) {
     return 1;
 }
 
+int MenuCommand(const char* caption, int id) {
+    for (int i = 0; i < 20000; ++i) {
+        HWND window = FindWindowA(nullptr, caption);
+        if (window && IsWindowVisible(window)) {
+            PostMessageA(window, WM_COMMAND, MAKEWPARAM(id, 0), 0);
+            return 0;
+        }
+        Sleep(1);
+    }
+    return 1;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -425,8 +438,10 @@ int main(int argc, char** argv) {
         return MakeJpeg(argv[2], std::atoi(argv[3]), std::atoi(argv[4]));
     if (mode == "click" && argc == 4)
         return Click(argv[2], std::atoi(argv[3]));
+    if (mode == "command" && argc == 4)
+        return MenuCommand(argv[2], std::atoi(argv[3]));
     std::fprintf(stderr, "usage: driver startup ROUNDS EXE... | flow EXE FOLDER IMAGE SECONDS |\n"
                          "       load EXE FOLDER SECONDS | look EXE FOLDER ROUNDS |\n"
-                         "       jpeg PATH WIDTH HEIGHT | click CAPTION ID\n");
+                         "       jpeg PATH WIDTH HEIGHT | click CAPTION ID | command CAPTION ID\n");
     return 2;
 }
