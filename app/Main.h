@@ -78,6 +78,8 @@ private:
     void Repaint();
     // Where the look window first opens: to the right of the dialog, on the screen.
     void PlaceLookBesideDialog();
+    // False, with the look window hidden, when the folder has gone.
+    bool FillLook();
     void LoadLookSettings();
     void SaveLookSettings();
     // Open shell windows draw the folder anew only when told that it changed.

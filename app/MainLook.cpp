@@ -18,23 +18,25 @@ void CMain::OpenLook() {
     // The accelerator reaches here whatever the menu shows.
     if (GetMenuState(GetMenu(), IDM_LOOK, MF_BYCOMMAND) & MF_GRAYED)
         return;
+    int show = SW_SHOW;
     if (!look.handle) {
         if (!look.CreateHidden(instance, handle))
             return;
         WINDOWPLACEMENT placement;
         if (vela::wx::ReadPlacementRecord(kAppName, kLookPlacementKey, &placement, settingsPath)) {
-            if (placement.showCmd != SW_SHOWMAXIMIZED)
-                placement.showCmd = SW_SHOWNORMAL;
+            show = placement.showCmd == SW_SHOWMAXIMIZED ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL;
+            placement.showCmd = SW_HIDE;
             SetWindowPlacement(look.handle, &placement);
         } else {
             PlaceLookBesideDialog();
         }
+    } else if (IsIconic(look.handle)) {
+        show = SW_RESTORE;
     }
-    if (IsIconic(look.handle))
-        ShowWindow(look.handle, SW_RESTORE);
-    else
-        ShowWindow(look.handle, SW_SHOW);
-    UpdateLook();
+    // Filled while hidden and then shown: a folder of thousands of items is drawn once, not
+    // drawn empty first and then item by item.
+    if (FillLook())
+        ShowWindow(look.handle, show);
 }
 
 void CMain::PlaceLookBesideDialog() {
@@ -54,16 +56,20 @@ void CMain::PlaceLookBesideDialog() {
 }
 
 void CMain::UpdateLook() {
-    if (!look.IsOpen())
-        return;
+    if (look.IsOpen())
+        FillLook();
+}
+
+bool CMain::FillLook() {
     if (!folderPath.FileExists()) {
         ShowWindow(look.handle, SW_HIDE);
-        return;
+        return false;
     }
     CPathBuffer image;
     GetDlgItemTextA(handle, IDC_IMAGE, image, MAX_PATH);
     look.Update({folderPath, image, defaultColors, profile.GetIconTextColor(),
                  profile.GetIconTextBackColor(), changed, filesApp});
+    return true;
 }
 
 void CMain::LoadLookSettings() {
