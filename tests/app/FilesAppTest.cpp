@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/resource.h"
+#include "tests/support/ProfileFiles.h"
 
 namespace {
 
@@ -14,18 +15,9 @@ const char kSection[] = "{BE098140-A513-11D0-A3A4-00C04FD706EC}";
 const std::string kAnsiIni = "[.ShellClassInfo]\r\nInfoTip=夏の写真\r\n\r\n[その他]\r\n"
                              "メモ=残す\r\n";
 
-std::wstring Wide(const std::string& text) {
-    wchar_t wide[MAX_PATH * 2] = L"";
-    MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, wide, MAX_PATH * 2);
-    return wide;
-}
-
 // A value as the UTF-16 profile functions read it, or "<none>".
 std::wstring ReadW(const std::string& file, const char* section, const char* key) {
-    wchar_t value[MAX_PATH * 2] = L"";
-    GetPrivateProfileStringW(Wide(section).c_str(), Wide(key).c_str(), L"<none>", value,
-                             MAX_PATH * 2, Wide(file).c_str());
-    return value;
+    return test::ReadKeyW(file, test::Wide(section).c_str(), test::Wide(key).c_str());
 }
 
 bool StartsUtf16Le(const std::string& bytes) {
@@ -104,9 +96,9 @@ TEST_F(FilesAppTest, ApplyWritesTheAbsolutePathInTheEncodingItNeeds) {
 
         const std::string bytes = test::ReadFileBytes(DesktopIniPath());
         EXPECT_EQ(StartsUtf16Le(bytes), c.unicode);
-        EXPECT_EQ(FilesImage(), Wide(path));
+        EXPECT_EQ(FilesImage(), test::Wide(path));
         EXPECT_EQ(ReadW(DesktopIniPath(), kSection, "IconArea_Image"),
-                  Wide(c.relative ? c.name : path));
+                  test::Wide(c.relative ? c.name : path));
         EXPECT_EQ(ReadW(DesktopIniPath(), ".ShellClassInfo", "InfoTip"), L"夏の写真");
         EXPECT_EQ(ReadW(DesktopIniPath(), "その他", "メモ"), L"残す");
         if (!c.unicode) {

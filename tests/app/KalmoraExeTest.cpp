@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "app/resource.h"
+#include "tests/support/ProfileFiles.h"
 #include "tests/support/TempDir.h"
 
 namespace {
@@ -508,23 +509,6 @@ TEST_F(KalmoraExe, ColourCancelChangesNothingAndRevertGivesBackTheVeryFile) {
     EXPECT_EQ(kalmora.WaitForExit(), 0u);
 }
 
-namespace {
-
-std::wstring Wide(const std::string& text) {
-    wchar_t wide[MAX_PATH * 2] = L"";
-    MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, wide, MAX_PATH * 2);
-    return wide;
-}
-
-// A value as the UTF-16 profile functions read it, as Files' own reader would see the text.
-std::wstring KeyW(const std::string& ini, const wchar_t* section, const wchar_t* key) {
-    wchar_t value[MAX_PATH * 2] = L"";
-    GetPrivateProfileStringW(section, key, L"<none>", value, MAX_PATH * 2, Wide(ini).c_str());
-    return value;
-}
-
-} // namespace
-
 // The option through the real menu: a Japanese picture turns the ANSI Desktop.ini UTF-16LE with
 // Files' key beside the shell's, the revert gives the ANSI bytes back, and the option is kept.
 TEST_F(KalmoraExe, FilesAppOptionWithAJapanesePictureAndTheExactRevert) {
@@ -537,9 +521,10 @@ TEST_F(KalmoraExe, FilesAppOptionWithAJapanesePictureAndTheExactRevert) {
     kalmora.Click(IDC_APPLY);
     EXPECT_FALSE(kalmora.Enabled(IDC_APPLY));
     EXPECT_EQ(test::ReadFileBytes(Ini()).substr(0, 2), "\xFF\xFE");
-    EXPECT_EQ(KeyW(Ini(), L"FilesApp", L"Files_BackgroundImage"), Wide(japanese));
-    EXPECT_EQ(KeyW(Ini(), Wide(kSection).c_str(), L"IconArea_Image"), Wide(japanese));
-    EXPECT_EQ(KeyW(Ini(), L".ShellClassInfo", L"InfoTip"), L"夏の休み");
+    EXPECT_EQ(test::ReadKeyW(Ini(), L"FilesApp", L"Files_BackgroundImage"), test::Wide(japanese));
+    EXPECT_EQ(test::ReadKeyW(Ini(), test::Wide(kSection).c_str(), L"IconArea_Image"),
+              test::Wide(japanese));
+    EXPECT_EQ(test::ReadKeyW(Ini(), L".ShellClassInfo", L"InfoTip"), L"夏の休み");
 
     kalmora.Menu(IDM_REVERT);
     ASSERT_TRUE(kalmora.Answer(folder, IDYES));

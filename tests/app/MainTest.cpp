@@ -3,6 +3,7 @@
 #include "tests/app/AppFixture.h"
 
 #include "app/resource.h"
+#include "tests/support/ProfileFiles.h"
 
 #include <cstring>
 #include <string>
@@ -506,12 +507,7 @@ TEST_F(AppTest, DamagedPlacementsStillShowTheWindowOnScreen) {
     settings = settings.substr(0, settings.rfind('\\')) + "\\setup.ini";
     for (const PlacementCase& c : cases) {
         SCOPED_TRACE(c.label);
-        WINDOWPLACEMENT placement = {};
-        placement.length = sizeof placement;
-        placement.showCmd = c.showCmd;
-        placement.rcNormalPosition = c.rect;
-        ASSERT_TRUE(WritePrivateProfileStructA("Kalmora", "WNDPLACEMENT", &placement,
-                                               sizeof placement, settings.c_str()));
+        ASSERT_TRUE(test::WritePlacement(settings, c.showCmd, c.rect));
         if (c.breakChecksum) {
             char text[256];
             GetPrivateProfileStringA("Kalmora", "WNDPLACEMENT", "", text, sizeof text,

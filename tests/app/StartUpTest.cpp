@@ -3,6 +3,7 @@
 #include "tests/app/AppFixture.h"
 
 #include "app/resource.h"
+#include "tests/support/ProfileFiles.h"
 
 #include <string>
 #include <vector>
@@ -77,12 +78,7 @@ TEST_F(StartUpTest, TheDialogIsShownOnceFilledAndInItsStoredPlace) {
     const RECT stored = {60, 70, 560, 370};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.label);
-        WINDOWPLACEMENT placement = {};
-        placement.length = sizeof placement;
-        placement.showCmd = c.showCmd;
-        placement.rcNormalPosition = stored;
-        ASSERT_TRUE(WritePrivateProfileStructA("Kalmora", "WNDPLACEMENT", &placement,
-                                               sizeof placement, SettingsPath().c_str()));
+        ASSERT_TRUE(test::WritePlacement(SettingsPath(), c.showCmd, stored));
         std::vector<Showing> seen;
         showings = &seen;
         HHOOK hook =

@@ -30,14 +30,6 @@ std::vector<std::string> SectionLines(const std::string& file, const char* secti
     return SplitList(buffer.data());
 }
 
-std::wstring Wide(const std::string& text) {
-    const int size = static_cast<int>(text.size());
-    const int length = MultiByteToWideChar(CP_ACP, 0, text.data(), size, nullptr, 0);
-    std::wstring wide(length, L'\0');
-    MultiByteToWideChar(CP_ACP, 0, text.data(), size, wide.data(), length);
-    return wide;
-}
-
 SnapshotText Snapshot(const std::vector<vela::wx::CProfileSection>& sections) {
     SnapshotText text;
     for (const vela::wx::CProfileSection& section : sections) {

@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "tests/support/ProfileFiles.h"
 #include "vela/wx/profile/MappedPrivateProfile.h"
 
 namespace test {
@@ -19,9 +20,6 @@ std::string Crlf(const std::string& text);
 
 // The section's lines as the platform lists them; none for an absent section.
 std::vector<std::string> SectionLines(const std::string& file, const char* section);
-
-// An 8-bit text of the system code page in UTF-16.
-std::wstring Wide(const std::string& text);
 
 // A snapshot as text, section by section: the name and its lines, "key=value", or the key alone
 // for a line held without "=".

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/ProfileFiles.h"
 #include "tests/support/TempDir.h"
 #include "tests/vela/wx/profile/ProfileTestSupport.h"
 
@@ -243,12 +244,7 @@ TEST_F(ProfileValues, StoredPlacementsAreMadeToShowTheWindowOnScreen) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.label);
-        WINDOWPLACEMENT record = {};
-        record.length = sizeof record;
-        record.showCmd = c.showCmd;
-        record.rcNormalPosition = c.rect;
-        ASSERT_TRUE(WritePrivateProfileStructA("Kalmora", "WNDPLACEMENT", &record, sizeof record,
-                                               ini.c_str()));
+        ASSERT_TRUE(test::WritePlacement(ini, c.showCmd, c.rect));
         PlacementWindow window(100, 110, 200, 150);
         const WINDOWPLACEMENT before = window.Placement();
         EXPECT_EQ(ReadWindowPlacement("Kalmora", "WNDPLACEMENT", window.hwnd, ini.c_str()),
@@ -384,12 +380,7 @@ TEST_F(ProfileValues, HiddenPlacementKeepsTheWindowHiddenAndNamesTheStateToShowI
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.label);
-        WINDOWPLACEMENT record = {};
-        record.length = sizeof record;
-        record.showCmd = c.showCmd;
-        record.rcNormalPosition = c.rect;
-        ASSERT_TRUE(WritePrivateProfileStructA("Kalmora", "WNDPLACEMENT", &record, sizeof record,
-                                               ini.c_str()));
+        ASSERT_TRUE(test::WritePlacement(ini, c.showCmd, c.rect));
         PlacementWindow window(100, 110, 200, 150);
         RECT before;
         GetWindowRect(window.hwnd, &before);
