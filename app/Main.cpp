@@ -23,16 +23,15 @@ namespace {
 // path may take twice as many bytes; that still fits.
 constexpr UINT kBoxPathChars = 60;
 
-// A folder path as one line of a message box, a long one shortened in the middle.
-CPathBuffer ShortenedForBox(const char* path) {
+} // namespace
+
+CPathBuffer CMain::ShortenedForBox(const char* path) {
     CPathBuffer full(path);
     CPathBuffer shortened;
     if (!full.CompactPathEx(shortened, kBoxPathChars, 0))
         return full;
     return shortened;
 }
-
-} // namespace
 
 CMain::CMain() : vela::wx::CDlgApplication(kAppName), vela::fnd::CSingleton<CMain, 1>(0) {}
 

@@ -75,6 +75,8 @@ private:
     void SetImageChanged();
     bool AskToSave();
     void TellWriteFailed(DWORD error);
+    // A path as one line of a message box, a long one shortened in the middle.
+    static CPathBuffer ShortenedForBox(const char* path);
     void Repaint();
     // Where the look window first opens: to the right of the dialog, on the screen.
     void PlaceLookBesideDialog();

@@ -18,8 +18,6 @@ constexpr char kEqualsInPath[] =
     "Files アプリは「=」を含むパスを読めないため、設定を書き込みませんでした。\n";
 constexpr char kEqualsAdvice[] =
     "\n画像の名前を変えるか、「Files アプリにも設定する」をオフにしてください。";
-// As the write-failure message keeps its paths: short enough never to be broken.
-constexpr UINT kBoxPathChars = 60;
 
 } // namespace
 
@@ -47,10 +45,8 @@ bool CMain::RefuseFilesImage(const char* image, bool imageKept) {
     }
     if (vela::wx::IsFilesImagePathWritable(resolved))
         return false;
-    CPathBuffer shortened;
-    if (!resolved.CompactPathEx(shortened, kBoxPathChars, 0))
-        shortened = resolved;
-    const std::string text = kEqualsInPath + std::string(shortened.c_str()) + kEqualsAdvice;
+    const std::string text =
+        kEqualsInPath + std::string(ShortenedForBox(resolved).c_str()) + kEqualsAdvice;
     MessageBoxA(handle, text.c_str(), title, MB_OK | MB_ICONWARNING);
     return true;
 }
